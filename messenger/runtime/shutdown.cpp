@@ -1,0 +1,82 @@
+#include "messenger/runtime/shutdown.h"
+
+#include "messenger/messages.h"
+#include "messenger/runtime/action_log.h"
+
+namespace kivet {
+namespace {
+
+BoxSpec QuitQuestion(ShutdownHost& host)
+{
+    return {host.Text(110), host.Text(111), BoxButtons::YesNo, BoxIcon::Exclamation};
+}
+
+BoxSpec UnreadQuestion(ShutdownHost& host)
+{
+    return {host.Text(130), host.Text(131), BoxButtons::YesNo, BoxIcon::Information};
+}
+
+void KillTimers(ShutdownHost& host, const ShutdownState& state, ActionWriter& log)
+{
+    log.Write("Kill timers...");
+    host.KillTimer(kTimerPlainPoll);
+    host.KillTimer(kTimerGroupPoll);
+    host.KillTimer(kTimerAutoScan);
+    if (state.autoReplyMode) host.KillTimer(kTimerAutoReplyPoll);
+    if (state.trayBlinking) {
+        host.KillTimer(kTimerTrayBlink);
+        host.StopTrayBlinking();
+    }
+    log.Write("Kill timers complete.");
+}
+
+} // namespace
+
+void RunShutdownSequence(ShutdownHost& host, const ShutdownState& state, ActionWriter& log)
+{
+    host.RemoveTrayIcon();
+    host.ReleaseViewObjects();
+    host.DestroyChildWindows();
+    host.EndMainDialog();
+
+    KillTimers(host, state, log);
+
+    log.Write("Terminate threads...");
+    host.TerminateScanThread();
+    host.CloseWorkerAndMailslotHandles();
+    log.Write("Terminate threads complete.");
+
+    host.DestroyNetworkState();
+
+    log.Write("Release GDI resources...");
+    host.ReleaseGdiResources();
+    log.Write("Release GDI resources complete.");
+
+    log.Write("Save preferences to INI file...");
+    host.SaveSettings();
+    log.Write("Save preferences to INI file complete.");
+
+    host.RemoveContextMenuVerb();
+    log.Write("Exit process.");
+
+    if (state.useHotkey) host.UnregisterHotkey();
+    if (state.acceptFiles) host.StopTransferServer();
+}
+
+bool RunExitCommand(ShutdownHost& host, const ShutdownState& state, ActionWriter& log)
+{
+    log.Write("Processing Exit command...");
+    if (host.ShowBox(QuitQuestion(host)) != BoxAnswer::Yes) return false;
+    if (host.UnreadMessageCount() > 0) {
+        if (host.ShowBox(UnreadQuestion(host)) != BoxAnswer::Yes) {
+            host.RestoreMainWindow();
+            return false;
+        }
+        host.EmptyMessageStore();
+    }
+    RunShutdownSequence(host, state, log);
+    host.PostQuit();
+    return true;
+}
+
+} // namespace kivet

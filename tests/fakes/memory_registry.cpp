@@ -1,0 +1,133 @@
+#include "tests/fakes/memory_registry.h"
+
+#include "common/fixed_text.h"
+
+namespace kivet::testing {
+
+bool NoCaseLess::operator()(const std::string& a, const std::string& b) const
+{
+    std::size_t n = a.size() < b.size() ? a.size() : b.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        char x = AsciiUpper(a[i]), y = AsciiUpper(b[i]);
+        if (x != y) return x < y;
+    }
+    return a.size() < b.size();
+}
+
+std::string MemoryRegistry::Path(RegRoot root, const std::string& key)
+{
+    return (root == RegRoot::CurrentUser ? "HKCU\\" : "HKCR\\") + key;
+}
+
+bool MemoryRegistry::CreateKey(RegRoot root, const std::string& key)
+{
+    // Creating a key creates every missing parent, as the system does.
+    std::string path = Path(root, key);
+    for (std::size_t pos = path.find('\\'); pos != std::string::npos; pos = path.find('\\', pos + 1))
+        keys_[path.substr(0, pos)];
+    keys_[path];
+    return true;
+}
+
+bool MemoryRegistry::KeyExists(RegRoot root, const std::string& key) { return keys_.count(Path(root, key)) != 0; }
+
+bool MemoryRegistry::DeleteKey(RegRoot root, const std::string& key)
+{
+    std::string path = Path(root, key);
+    auto it = keys_.find(path);
+    if (it == keys_.end()) return false;
+    auto next = std::next(it);
+    NoCaseLess less;
+    std::string prefix = path + "\\";
+    if (next != keys_.end() && next->first.size() > prefix.size() &&
+        !less(next->first.substr(0, prefix.size()), prefix) && !less(prefix, next->first.substr(0, prefix.size())))
+        return false;  // has subkeys
+    keys_.erase(it);
+    return true;
+}
+
+bool MemoryRegistry::SetString(RegRoot root, const std::string& key, const std::string& name, std::string_view data)
+{
+    auto it = keys_.find(Path(root, key));
+    if (it == keys_.end()) return false;
+    auto existing = it->second.find(name);
+    if (existing != it->second.end()) {
+        existing->second = Value{false, std::string(data), 0};
+    } else {
+        it->second[name] = Value{false, std::string(data), 0};
+    }
+    return true;
+}
+
+bool MemoryRegistry::GetString(RegRoot root, const std::string& key, const std::string& name,
+                               std::size_t bufferBytes, std::string& data)
+{
+    const Value* v = Find(root, key, name);
+    if (!v || v->isNumber || bufferBytes == 0) return false;
+    data = v->text.substr(0, bufferBytes - 1);
+    return true;
+}
+
+bool MemoryRegistry::SetNumber(RegRoot root, const std::string& key, const std::string& name, uint32_t value)
+{
+    auto it = keys_.find(Path(root, key));
+    if (it == keys_.end()) return false;
+    it->second[name] = Value{true, std::string(), value};
+    return true;
+}
+
+bool MemoryRegistry::GetNumber(RegRoot root, const std::string& key, const std::string& name, uint32_t& value)
+{
+    const Value* v = Find(root, key, name);
+    if (!v || !v->isNumber) return false;
+    value = v->number;
+    return true;
+}
+
+bool MemoryRegistry::DeleteValue(RegRoot root, const std::string& key, const std::string& name)
+{
+    auto it = keys_.find(Path(root, key));
+    return it != keys_.end() && it->second.erase(name) != 0;
+}
+
+std::vector<std::string> MemoryRegistry::ValueNames(RegRoot root, const std::string& key)
+{
+    std::vector<std::string> names;
+    auto it = keys_.find(Path(root, key));
+    if (it != keys_.end())
+        for (const auto& [name, value] : it->second) names.push_back(name);
+    return names;
+}
+
+const MemoryRegistry::Value* MemoryRegistry::Find(RegRoot root, const std::string& key, const std::string& name) const
+{
+    auto it = keys_.find(Path(root, key));
+    if (it == keys_.end()) return nullptr;
+    auto v = it->second.find(name);
+    return v == it->second.end() ? nullptr : &v->second;
+}
+
+std::string MemoryRegistry::StoredName(RegRoot root, const std::string& key, const std::string& name) const
+{
+    auto it = keys_.find(Path(root, key));
+    if (it == keys_.end()) return std::string();
+    auto v = it->second.find(name);
+    return v == it->second.end() ? std::string() : v->first;
+}
+
+bool MemoryIni::Read(const char* section, const char* key, std::size_t maxChars, std::string& value)
+{
+    auto s = sections.find(section);
+    if (s == sections.end()) return false;
+    auto k = s->second.find(key);
+    if (k == s->second.end()) return false;
+    value = k->second.substr(0, maxChars);
+    return true;
+}
+
+void MemoryIni::Write(const char* section, const char* key, const std::string& value)
+{
+    sections[section][key] = value;
+}
+
+} // namespace kivet::testing
