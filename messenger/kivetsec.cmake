@@ -1,0 +1,22 @@
+# kivetsec.exe: the portable core plus the Win32 windows, registry, NetBIOS and resources.
+add_library(kivet_win32 STATIC
+    browser/win32/network_state_win32.cpp
+    mainwindow/win32/apply_settings.cpp
+    mainwindow/win32/main_dialog.cpp
+    mainwindow/win32/tray_icon.cpp
+    runtime/win32/frame_window.cpp
+    runtime/win32/ini_file_win32.cpp
+    runtime/win32/message_box_win32.cpp
+    runtime/win32/program_state.cpp
+    runtime/win32/registry_store_win32.cpp
+    runtime/win32/resource_strings.cpp
+    runtime/win32/shutdown_host.cpp
+    runtime/win32/startup_host.cpp
+    runtime/win32/startup_worker.cpp
+    send/win32/send_dialog_entry.cpp
+)
+target_link_libraries(kivet_win32 PUBLIC kivet_runtime netapi32 wsock32 comctl32 ole32 shell32 user32 gdi32 advapi32)
+
+add_executable(kivetsec WIN32 runtime/win32/winmain.cpp resources/kivetsec.rc)
+target_link_libraries(kivetsec PRIVATE kivet_win32)
+set_target_properties(kivetsec PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)

@@ -20,13 +20,11 @@ int RunHandOver(StartupHost& host, RegistryStore& registry, const CommandLine& c
 int RunSendMode(StartupHost& host, const CommandLine& cl)
 {
     host.CreateNetworkState();
-    host.LoadNetworkGroups();
     if (host.EnumerateAdapters()) {
         host.FillLocalNames();
         host.SendToRecipients(SplitRecipients(cl.name), cl.text);
     }
     host.DestroyNetworkState();
-    host.ReleaseNetworkGroups();
     return 0;
 }
 
@@ -88,6 +86,7 @@ int RunProgram(StartupHost& host, ActionLog& log, RegistryStore& registry)
         host.ShowBox(NoNetworkBox(host.StartupString(185)));
         return 0;
     }
+    host.ProgramDirectory();  // determined once here; every file the program owns lives there
 
     int exitCode = 0;
     if (DispatchCommandLine(host, log, registry, exitCode)) return exitCode;

@@ -35,8 +35,6 @@ public:
     virtual void FillLocalNames() = 0;
     virtual OsVersion QueryOsVersion() = 0;
     virtual void StartStartupWorker() = 0;
-    virtual void LoadNetworkGroups() = 0;
-    virtual void ReleaseNetworkGroups() = 0;
     // Send mode: delivers the text to each recipient in order.
     virtual void SendToRecipients(const std::vector<std::string>& recipients, const std::string& text) = 0;
     // Registers the window class and creates the hidden window (which builds everything else).

@@ -28,7 +28,7 @@ public:
     // Deletes a key that has no subkeys.
     virtual bool DeleteKey(RegRoot root, const std::string& key) = 0;
     // Value names match case-insensitively, as in the system registry. An empty name is the
-    // key's default value.
+    // key's default value. Setting a value creates its key when it is missing.
     virtual bool SetString(RegRoot root, const std::string& key, const std::string& name, std::string_view data) = 0;
     // Reads a string value into a buffer of bufferBytes bytes: at most bufferBytes - 1 characters.
     virtual bool GetString(RegRoot root, const std::string& key, const std::string& name, std::size_t bufferBytes,

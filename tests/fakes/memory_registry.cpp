@@ -48,6 +48,7 @@ bool MemoryRegistry::DeleteKey(RegRoot root, const std::string& key)
 
 bool MemoryRegistry::SetString(RegRoot root, const std::string& key, const std::string& name, std::string_view data)
 {
+    CreateKey(root, key);
     auto it = keys_.find(Path(root, key));
     if (it == keys_.end()) return false;
     auto existing = it->second.find(name);
@@ -70,6 +71,7 @@ bool MemoryRegistry::GetString(RegRoot root, const std::string& key, const std::
 
 bool MemoryRegistry::SetNumber(RegRoot root, const std::string& key, const std::string& name, uint32_t value)
 {
+    CreateKey(root, key);
     auto it = keys_.find(Path(root, key));
     if (it == keys_.end()) return false;
     it->second[name] = Value{true, std::string(), value};

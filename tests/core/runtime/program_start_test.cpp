@@ -64,8 +64,6 @@ public:
         calls.push_back("worker");
         familyAtWorkerStart = CurrentOsFamily();
     }
-    void LoadNetworkGroups() override { calls.push_back("groups"); }
-    void ReleaseNetworkGroups() override { calls.push_back("~groups"); }
     void SendToRecipients(const std::vector<std::string>& r, const std::string& text) override
     {
         calls.push_back("deliver");
@@ -181,8 +179,8 @@ TEST_F(ProgramStart, SendWithoutTextShowsNotEnoughParameters)
 TEST_F(ProgramStart, SendModeDeliversToEachRecipientInOrderWithoutAWindow)
 {
     EXPECT_EQ(Run("/S pc1,Pc2 hello there"), 0);
-    EXPECT_EQ(host.calls, (std::vector<std::string>{"init", "strings", "network-state", "groups", "adapters",
-                                                    "local-names", "deliver", "~network-state", "~groups"}));
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"init", "strings", "network-state", "adapters",
+                                                    "local-names", "deliver", "~network-state"}));
     EXPECT_EQ(host.recipients, (std::vector<std::string>{"PC1", "PC2"}));
     EXPECT_EQ(host.sentText, "hello there");
 }
@@ -193,7 +191,7 @@ TEST_F(ProgramStart, SendModeWithoutAdaptersSendsNothingSilently)
     EXPECT_EQ(Run("/s PC1 hi"), 0);
     EXPECT_TRUE(host.boxes.empty());
     EXPECT_TRUE(host.recipients.empty());
-    EXPECT_EQ(host.calls.back(), "~groups");
+    EXPECT_EQ(host.calls.back(), "~network-state");
 }
 
 TEST_F(ProgramStart, HandOverStoresTheComputerAndTellsTheRunningInstance)

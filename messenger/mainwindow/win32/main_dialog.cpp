@@ -1,0 +1,204 @@
+#include "messenger/mainwindow/win32/main_dialog.h"
+
+#include "common/fixed_text.h"
+#include "messenger/mainwindow/win32/apply_settings.h"
+#include "messenger/mainwindow/win32/tray_icon.h"
+#include "messenger/messages.h"
+#include "messenger/resources/resource.h"
+#include "messenger/runtime/action_log.h"
+#include "messenger/runtime/registry_settings.h"
+#include "messenger/runtime/settings.h"
+#include "messenger/runtime/win32/program_state.h"
+#include "messenger/runtime/win32/registry_store_win32.h"
+#include "messenger/runtime/win32/shutdown_host.h"
+#include "messenger/send/win32/send_dialog_entry.h"
+
+namespace kivet {
+namespace {
+
+// Size of the window as created from its template: it is never made smaller.
+SIZE g_minimumSize;
+
+INT_PTR CALLBACK MainDialogProc(HWND hDlg, UINT msg, WPARAM wParam, LPARAM lParam);
+
+void PlaceFromRegistry(HWND hDlg, bool position, bool size)
+{
+    Win32Registry registry;
+    WindowPlacement saved = LoadMainWindowPlacement(registry);
+    UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
+    if (position && saved.hasPosition)
+        SetWindowPos(hDlg, nullptr, saved.x, saved.y, 0, 0, flags | SWP_NOSIZE);
+    if (size && saved.hasSize)
+        SetWindowPos(hDlg, nullptr, 0, 0, saved.width, saved.height, flags | SWP_NOMOVE);
+}
+
+void AdjustSystemMenu(HWND hDlg)
+{
+    HMENU system = GetSystemMenu(hDlg, FALSE);
+    DeleteMenu(system, SC_MAXIMIZE, MF_BYCOMMAND);
+    EnableMenuItem(system, SC_RESTORE, MF_BYCOMMAND | MF_GRAYED);
+}
+
+void SetWindowIcons(HWND hDlg)
+{
+    HINSTANCE instance = Program().instance;
+    SendMessageA(hDlg, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(LoadIconA(instance, MAKEINTRESOURCEA(IDI_KIVET))));
+    SendMessageA(hDlg, WM_SETICON, ICON_SMALL,
+                 reinterpret_cast<LPARAM>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_KIVET), IMAGE_ICON, 16, 16, 0)));
+}
+
+void AddNormalTrayIcon(HWND hDlg)
+{
+    char tip[100];
+    FormatTrayTooltip(tip, sizeof tip, 0, 0);
+    HICON icon = static_cast<HICON>(
+        LoadImageA(Program().instance, MAKEINTRESOURCEA(IDI_TRAY_NORMAL), IMAGE_ICON, 16, 16, 0));
+    AddTrayIcon(hDlg, icon, tip);
+}
+
+BOOL MainDlg_OnInitDialog(HWND hDlg)
+{
+    Program().mainDialog = hDlg;
+    RECT created;
+    GetWindowRect(hDlg, &created);
+    g_minimumSize = {created.right - created.left, created.bottom - created.top};
+
+    ApplySettings(hDlg);
+    AddNormalTrayIcon(hDlg);
+    SetWindowIcons(hDlg);
+    AdjustSystemMenu(hDlg);
+    PlaceFromRegistry(hDlg, true, false);
+    PlaceFromRegistry(hDlg, false, true);
+    return TRUE;
+}
+
+void MainDlg_Exit(HWND)
+{
+    Win32ShutdownHost host;
+    RunExitCommand(host, CurrentShutdownState(), ProcessActionLog());
+}
+
+void MainDlg_Hide(HWND) { MinimiseMainWindowToTray(); }
+void MainDlg_Open(HWND) { RestoreMainWindow(); }
+
+struct CommandRoute {
+    WORD id;
+    void (*handler)(HWND);
+};
+
+constexpr CommandRoute kMainCommands[] = {
+    {IDM_EXIT, MainDlg_Exit},
+    {IDM_TRAY_EXIT, MainDlg_Exit},
+    {IDM_HIDE, MainDlg_Hide},
+    {IDM_TRAY_OPEN, MainDlg_Open},
+};
+
+void MainDlg_OnCommand(HWND hDlg, WORD id)
+{
+    for (const CommandRoute& route : kMainCommands)
+        if (route.id == id) {
+            route.handler(hDlg);
+            return;
+        }
+}
+
+void MainDlg_OnTrayNotify(HWND hDlg, UINT event)
+{
+    switch (event) {
+    case WM_LBUTTONDOWN: RestoreMainWindow(); break;
+    case WM_RBUTTONDOWN: ShowTrayMenu(hDlg, Program().popupMenus); break;
+    }
+}
+
+void MainDlg_OnContextMenuSend(HWND hDlg)
+{
+    SendHandOver handOver{};
+    CopyCut(handOver.recipient, Program().contextMenuName);
+    OpenSendDialog(hDlg, handOver);
+}
+
+void MainDlg_OnHotkey()
+{
+    HWND main = Program().mainDialog;
+    if (IsWindowVisible(main) && !IsIconic(main))
+        MinimiseMainWindowToTray();
+    else
+        RestoreMainWindow();
+}
+
+void MainDlg_OnEndSession(BOOL ending)
+{
+    if (!ending) return;
+    Win32ShutdownHost host;
+    RunShutdownSequence(host, CurrentShutdownState(), ProcessActionLog());
+}
+
+void MainDlg_OnGetMinMaxInfo(MINMAXINFO* info)
+{
+    info->ptMinTrackSize.x = g_minimumSize.cx;
+    info->ptMinTrackSize.y = g_minimumSize.cy;
+}
+
+bool MainDlg_OnSysCommand(WPARAM command)
+{
+    if ((command & 0xFFF0) != SC_MINIMIZE) return false;
+    MinimiseMainWindowToTray();
+    return true;
+}
+
+INT_PTR CALLBACK MainDialogProc(HWND hDlg, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    switch (msg) {
+    case WM_INITDIALOG: return MainDlg_OnInitDialog(hDlg);
+    case WM_COMMAND: MainDlg_OnCommand(hDlg, LOWORD(wParam)); return TRUE;
+    case WM_CLOSE: MinimiseMainWindowToTray(); return TRUE;
+    case WM_SYSCOMMAND: return MainDlg_OnSysCommand(wParam);
+    case WM_HOTKEY:
+        if (wParam == kHotkeyMainWindow) MainDlg_OnHotkey();
+        return TRUE;
+    case WM_ENDSESSION: MainDlg_OnEndSession(static_cast<BOOL>(wParam)); return TRUE;
+    case WM_GETMINMAXINFO: MainDlg_OnGetMinMaxInfo(reinterpret_cast<MINMAXINFO*>(lParam)); return TRUE;
+    case kMsgTrayNotify: MainDlg_OnTrayNotify(hDlg, static_cast<UINT>(lParam)); return TRUE;
+    case kMsgOpenContextMenuSend: MainDlg_OnContextMenuSend(hDlg); return TRUE;
+    }
+    return FALSE;
+}
+
+} // namespace
+
+HWND CreateMainDialog(HINSTANCE instance, HWND frame)
+{
+    HWND dialog = CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_MAIN), frame, MainDialogProc, 0);
+    if (!dialog) return nullptr;
+    if (ProcessSettings().MovetoTrayAtStartup)
+        SendMessageA(dialog, WM_SETREDRAW, FALSE, 0);
+    else
+        ShowWindow(dialog, SW_SHOW);
+    return dialog;
+}
+
+void MinimiseMainWindowToTray()
+{
+    HWND main = Program().mainDialog;
+    if (!main || IsIconic(main) || !IsWindowVisible(main)) return;
+    RECT r;
+    GetWindowRect(main, &r);
+    Win32Registry registry;
+    SaveMainWindowPlacement(registry, r.left, r.top, r.right - r.left, r.bottom - r.top);
+    ShowWindow(main, SW_MINIMIZE);
+    ShowWindow(main, SW_HIDE);
+    SendMessageA(main, WM_SETREDRAW, FALSE, 0);
+}
+
+void RestoreMainWindow()
+{
+    HWND main = Program().mainDialog;
+    if (!main) return;
+    SendMessageA(main, WM_SETREDRAW, TRUE, 0);
+    ShowWindow(main, SW_SHOW);
+    ShowWindow(main, SW_RESTORE);
+    SetForegroundWindow(main);
+    RedrawWindow(main, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
+} // namespace kivet

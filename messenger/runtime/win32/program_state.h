@@ -1,0 +1,54 @@
+// Process-wide state of the running messenger's windows (main thread unless noted).
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "messenger/browser/network_state.h"
+
+namespace kivet {
+
+struct ProgramState {
+    HINSTANCE instance = nullptr;
+    std::string programDirectory;  // with its trailing backslash
+    std::string programPath;
+    std::string logonName;
+    std::string iniPath;
+
+    char className[100] = {};  // string 109
+    char noNetworkText[200] = {};  // string 185
+
+    HWND frame = nullptr;
+    HWND mainDialog = nullptr;
+    HMENU mainMenu = nullptr;
+    HMENU popupMenus = nullptr;
+    HACCEL accelerators = nullptr;
+
+    HFONT regularFont = nullptr;
+    HFONT boldFont = nullptr;
+    HMODULE richEdit = nullptr;
+    bool richEditVersion1 = false;
+
+    HANDLE startupWorker = nullptr;
+    HANDLE scanThread = nullptr;
+
+    NetworkState* network = nullptr;  // created at start-up, destroyed at shutdown
+
+    std::string hotkeyLetter;
+    uint32_t scanDelay = 15;
+    std::string soundPath;
+    bool hotkeyRegistered = false;
+    bool trayIconAdded = false;
+    bool autoReplyMode = false;
+    bool trayBlinking = false;
+    bool minimisedToTray = false;
+    bool shuttingDown = false;
+
+    // The recipient handed over by a later start through the Network Neighborhood verb.
+    char contextMenuName[20] = {};
+};
+
+ProgramState& Program();
+
+} // namespace kivet

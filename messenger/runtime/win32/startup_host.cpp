@@ -1,0 +1,111 @@
+#include "messenger/runtime/win32/startup_host.h"
+
+#include <windows.h>
+#include <commctrl.h>
+#include <ole2.h>
+
+#include "messenger/browser/win32/network_state_win32.h"
+#include "messenger/resources/resource.h"
+#include "messenger/runtime/command_line.h"
+#include "messenger/runtime/win32/frame_window.h"
+#include "messenger/runtime/win32/message_box_win32.h"
+#include "messenger/runtime/win32/program_state.h"
+#include "messenger/runtime/win32/startup_worker.h"
+
+namespace kivet {
+
+void Win32StartupHost::InitCommonControlsAndOle()
+{
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+    OleInitialize(nullptr);
+}
+
+void Win32StartupHost::LoadStartupStrings()
+{
+    ProgramState& p = Program();
+    LoadStringA(p.instance, IDS_APP_TITLE, p.className, sizeof p.className);
+    LoadStringA(p.instance, IDS_NO_NETWORK, p.noNetworkText, sizeof p.noNetworkText);
+}
+
+std::string Win32StartupHost::StartupString(unsigned id)
+{
+    return id == IDS_NO_NETWORK ? Program().noNetworkText : Program().className;
+}
+
+bool Win32StartupHost::NetworkPresent() { return GetSystemMetrics(SM_NETWORK) != 0; }
+
+BoxAnswer Win32StartupHost::ShowBox(const BoxSpec& box) { return ShowMessageBox(nullptr, box); }
+
+std::string Win32StartupHost::ProgramDirectory()
+{
+    ProgramState& p = Program();
+    if (p.programDirectory.empty()) {
+        char path[MAX_PATH] = {};
+        DWORD n = GetModuleFileNameA(nullptr, path, sizeof path);
+        p.programPath.assign(path, n < sizeof path ? n : 0);
+        std::string::size_type slash = p.programPath.rfind('\\');
+        p.programDirectory = slash == std::string::npos ? std::string() : p.programPath.substr(0, slash + 1);
+    }
+    return p.programDirectory;
+}
+
+std::string Win32StartupHost::CommandArguments() { return std::string(SkipProgramName(GetCommandLineA())); }
+
+bool Win32StartupHost::SendToRunningInstance(unsigned message, unsigned wParam)
+{
+    HWND running = FindWindowA(Program().className, nullptr);
+    if (!running) return false;
+    SendMessageA(running, message, wParam, 0);
+    return true;
+}
+
+void Win32StartupHost::CreateNetworkState() { Program().network = kivet::CreateNetworkState(); }
+
+void Win32StartupHost::DestroyNetworkState()
+{
+    kivet::DestroyNetworkState(Program().network);
+    Program().network = nullptr;
+}
+
+bool Win32StartupHost::EnumerateAdapters() { return kivet::EnumerateAdapters(*Program().network); }
+
+void Win32StartupHost::FillLocalNames() { kivet::FillLocalNames(*Program().network); }
+
+OsVersion Win32StartupHost::QueryOsVersion()
+{
+    OSVERSIONINFOEXA extended{};
+    extended.dwOSVersionInfoSize = sizeof extended;
+    if (GetVersionExA(reinterpret_cast<OSVERSIONINFOA*>(&extended)))
+        return {true, extended.dwPlatformId, extended.dwMajorVersion, extended.dwMinorVersion};
+    OSVERSIONINFOA basic{};
+    basic.dwOSVersionInfoSize = sizeof basic;
+    if (GetVersionExA(&basic)) return {true, basic.dwPlatformId, basic.dwMajorVersion, basic.dwMinorVersion};
+    return {};
+}
+
+void Win32StartupHost::StartStartupWorker() { Program().startupWorker = kivet::StartStartupWorker(); }
+
+void Win32StartupHost::SendToRecipients(const std::vector<std::string>&, const std::string&)
+{
+    // The datagram writers and name resolution of the sending path deliver send mode's text;
+    // until they exist, send mode ends without sending.
+}
+
+bool Win32StartupHost::CreateFrameWindow() { return kivet::CreateFrameWindow(Program().instance); }
+
+int Win32StartupHost::RunMessageLoop()
+{
+    ProgramState& p = Program();
+    p.accelerators = LoadAcceleratorsA(p.instance, MAKEINTRESOURCEA(IDR_ACCELERATORS));
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        if (p.mainDialog && p.accelerators && TranslateAcceleratorA(p.mainDialog, p.accelerators, &msg)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    if (p.frame) DestroyWindow(p.frame);
+    return static_cast<int>(msg.wParam);
+}
+
+} // namespace kivet

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Sourced by the run and test scripts: a private Wine prefix copied from the template, a
+# persistent wineserver and, without a display, an Xvfb server of our own.
+# Sets WINEPREFIX, WINEDEBUG and DISPLAY; kivet_wine_session_end stops what was started.
+
+KIVET_TEMPLATE="${KIVET_WINE_TEMPLATE:-/var/tmp/kivet-wine-template}"
+KIVET_XVFB_PID=""
+
+kivet_wine_session_begin() {
+    local prefix="$1"
+    rm -rf "$prefix"
+    mkdir -p "$(dirname "$prefix")"
+    cp -a "$KIVET_TEMPLATE" "$prefix"
+    export WINEPREFIX="$prefix" WINEDEBUG=-all
+    if [ -z "${DISPLAY:-}" ] || [ "${KIVET_FORCE_XVFB:-0}" = 1 ]; then
+        local n
+        for n in $(seq 90 130); do
+            [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+            Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+            KIVET_XVFB_PID=$!
+            export DISPLAY=":$n"
+            break
+        done
+        for _ in $(seq 1 50); do [ -e "/tmp/.X11-unix/X${DISPLAY#:}" ] && break; sleep 0.1; done
+    fi
+    wineserver -p
+    # A first program warms the prefix up; later calls then start in a fraction of a second.
+    timeout 120 wine cmd /c exit >/dev/null 2>&1 || true
+}
+
+kivet_wine_session_end() {
+    wineserver -k 2>/dev/null || true
+    [ -n "$KIVET_XVFB_PID" ] && kill "$KIVET_XVFB_PID" 2>/dev/null || true
+}
