@@ -29,12 +29,19 @@ template <std::size_t N> std::size_t CopyCut(char (&dest)[N], std::string_view t
 template <std::size_t N> std::string_view FieldText(const char (&field)[N])
 {
     std::size_t n = 0;
-    while (n < N && field[n] != '\0') ++n;
+    while (n < N && field[n] != '\0')
+        ++n;
     return std::string_view(field, n);
 }
 
-inline char AsciiUpper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
-inline char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+inline char AsciiUpper(char c)
+{
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+inline char AsciiLower(char c)
+{
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 inline bool EqualsNoCase(std::string_view a, std::string_view b)
 {

@@ -7,7 +7,7 @@
 namespace kivet {
 
 // Window messages
-constexpr uint32_t kMsgOpenContextMenuSend = 0x342;  // 834: a later start handed over a recipient
+constexpr uint32_t kMsgOpenContextMenuSend = 0x342; // 834: a later start handed over a recipient
 constexpr uint32_t kMsgTrayNotify = 1037;
 constexpr uint32_t kMsgSecureStored = 2222;
 constexpr uint32_t kMsgGroupRefresh = 3333;

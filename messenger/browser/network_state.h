@@ -13,7 +13,7 @@ struct NetworkState {
     uint8_t adapterList[256] = {}; // adapter enumeration: a count byte and the adapter numbers
     char userName[16] = {};
     char computerName[16] = {};
-    char workgroupName[16] = {};   // upper-case
+    char workgroupName[16] = {}; // upper-case
 };
 
 } // namespace kivet

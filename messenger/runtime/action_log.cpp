@@ -10,7 +10,10 @@ const char* const kMonths[12] = {"January", "February", "March",     "April",   
 
 const char kRule[] = "=======================================================";
 
-int Clamp(int v, int lo, int hi) { return v < lo ? lo : (v > hi ? hi : v); }
+int Clamp(int v, int lo, int hi)
+{
+    return v < lo ? lo : (v > hi ? hi : v);
+}
 
 } // namespace
 

@@ -55,6 +55,9 @@ std::tm LocalTimeNow();
 
 // The process-wide log that every part of the program writes to.
 ActionLog& ProcessActionLog();
-inline void WriteAction(std::string_view text) { ProcessActionLog().Write(text); }
+inline void WriteAction(std::string_view text)
+{
+    ProcessActionLog().Write(text);
+}
 
 } // namespace kivet

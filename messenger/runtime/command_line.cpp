@@ -5,17 +5,22 @@
 namespace kivet {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
 
 std::size_t SkipBlanks(std::string_view s, std::size_t pos)
 {
-    while (pos < s.size() && IsBlank(s[pos])) ++pos;
+    while (pos < s.size() && IsBlank(s[pos]))
+        ++pos;
     return pos;
 }
 
 std::size_t WordEnd(std::string_view s, std::size_t pos)
 {
-    while (pos < s.size() && !IsBlank(s[pos])) ++pos;
+    while (pos < s.size() && !IsBlank(s[pos]))
+        ++pos;
     return pos;
 }
 
@@ -67,7 +72,10 @@ CommandKey ClassifyKey(const CommandLine& cl)
     return CommandKey::Unknown;
 }
 
-bool HasSendArguments(const CommandLine& cl) { return cl.wordCount >= 3; }
+bool HasSendArguments(const CommandLine& cl)
+{
+    return cl.wordCount >= 3;
+}
 
 std::string ComputerFromNetworkPath(std::string_view path)
 {

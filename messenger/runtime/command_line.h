@@ -9,18 +9,18 @@
 namespace kivet {
 
 enum class CommandKey {
-    None,      // no key: normal start
-    Send,      // "/s name text"
-    Explorer,  // "/e \\COMPUTER\": hand-over from the Network Neighborhood verb
-    Log,       // "/l": action log on
-    Help,      // "/?" or "/h"
-    Unknown,   // anything else
+    None,     // no key: normal start
+    Send,     // "/s name text"
+    Explorer, // "/e \\COMPUTER\": hand-over from the Network Neighborhood verb
+    Log,      // "/l": action log on
+    Help,     // "/?" or "/h"
+    Unknown,  // anything else
 };
 
 struct CommandLine {
-    char key[3] = {};     // at most 2 characters
-    char name[255] = {};  // at most 254 characters
-    char text[255] = {};  // at most 254 characters, inner blanks kept
+    char key[3] = {};    // at most 2 characters
+    char name[255] = {}; // at most 254 characters
+    char text[255] = {}; // at most 254 characters, inner blanks kept
     uint8_t wordCount = 0;
 };
 

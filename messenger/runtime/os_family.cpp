@@ -34,7 +34,13 @@ OsFamily OsFamilyFromVersion(const OsVersion& v)
     }
 }
 
-OsFamily CurrentOsFamily() { return static_cast<OsFamily>(g_osFamily.load()); }
-void SetCurrentOsFamily(OsFamily family) { g_osFamily.store(family); }
+OsFamily CurrentOsFamily()
+{
+    return static_cast<OsFamily>(g_osFamily.load());
+}
+void SetCurrentOsFamily(OsFamily family)
+{
+    g_osFamily.store(family);
+}
 
 } // namespace kivet

@@ -7,9 +7,9 @@
 namespace kivet {
 
 enum OsFamily : uint8_t {
-    kOsOther = 0,  // NT 5.2 and later, unknown platform, or the version query failed
+    kOsOther = 0, // NT 5.2 and later, unknown platform, or the version query failed
     kOsWin95 = 1,
-    kOsWin98 = 2,  // also Win32s, and a 9x platform reporting major version 5 or more
+    kOsWin98 = 2, // also Win32s, and a 9x platform reporting major version 5 or more
     kOsWinMe = 3,
     kOsWinNT4 = 4, // NT 4.0 or older
     kOsWin2000 = 5,
@@ -24,7 +24,7 @@ enum OsPlatform : uint32_t {
 };
 
 struct OsVersion {
-    bool queried = false;  // false when the system answered neither version query
+    bool queried = false; // false when the system answered neither version query
     uint32_t platform = 0;
     uint32_t major = 0;
     uint32_t minor = 0;

@@ -86,7 +86,7 @@ int RunProgram(StartupHost& host, ActionLog& log, RegistryStore& registry)
         host.ShowBox(NoNetworkBox(host.StartupString(185)));
         return 0;
     }
-    host.ProgramDirectory();  // determined once here; every file the program owns lives there
+    host.ProgramDirectory(); // determined once here; every file the program owns lives there
 
     int exitCode = 0;
     if (DispatchCommandLine(host, log, registry, exitCode)) return exitCode;

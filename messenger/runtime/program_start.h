@@ -51,7 +51,7 @@ BoxSpec IncorrectParameterBox();
 BoxSpec CommandLineHelpBox();
 BoxSpec NoNetworkBox(const std::string& string185);
 
-constexpr unsigned kSysCommandMessage = 0x0112;  // WM_SYSCOMMAND
-constexpr unsigned kRestoreCommand = 0xF120;     // SC_RESTORE
+constexpr unsigned kSysCommandMessage = 0x0112; // WM_SYSCOMMAND
+constexpr unsigned kRestoreCommand = 0xF120;    // SC_RESTORE
 
 } // namespace kivet

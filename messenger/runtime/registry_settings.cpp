@@ -13,10 +13,13 @@ const char kVerbCommandKey[] = "Network\\Shell\\Message...\\Command";
 namespace {
 
 const RegRoot kUser = RegRoot::CurrentUser;
-const char* const kProgramSubkeys[] = {"Transfer",  "QuickList", "IgnoreList", "NetworkGroups",
-                                       "Answers",   "MyGroups",  "AutoReplies"};
+const char* const kProgramSubkeys[] = {"Transfer", "QuickList", "IgnoreList", "NetworkGroups",
+                                       "Answers",  "MyGroups",  "AutoReplies"};
 
-std::string Cut(const std::string& s, std::size_t chars) { return s.size() > chars ? s.substr(0, chars) : s; }
+std::string Cut(const std::string& s, std::size_t chars)
+{
+    return s.size() > chars ? s.substr(0, chars) : s;
+}
 
 std::string ReadProgramString(RegistryStore& reg, const char* name, std::size_t bufferBytes)
 {
@@ -34,8 +37,7 @@ void WritePair(RegistryStore& reg, const char* nameA, int32_t a, const char* nam
 bool ReadPair(RegistryStore& reg, const char* nameA, int32_t& a, const char* nameB, int32_t& b)
 {
     uint32_t va = 0, vb = 0;
-    if (!reg.GetNumber(kUser, kProgramKey, nameA, va) || !reg.GetNumber(kUser, kProgramKey, nameB, vb))
-        return false;
+    if (!reg.GetNumber(kUser, kProgramKey, nameA, va) || !reg.GetNumber(kUser, kProgramKey, nameB, vb)) return false;
     a = static_cast<int32_t>(va);
     b = static_cast<int32_t>(vb);
     return true;
@@ -55,7 +57,8 @@ void InitRegistry(RegistryStore& reg, const std::string& programPath)
 {
     reg.CreateKey(kUser, kProgramKey);
     reg.SetString(kUser, kProgramKey, "Location", Cut(programPath, 259));
-    for (const char* sub : kProgramSubkeys) reg.CreateKey(kUser, std::string(kProgramKey) + "\\" + sub);
+    for (const char* sub : kProgramSubkeys)
+        reg.CreateKey(kUser, std::string(kProgramKey) + "\\" + sub);
 }
 
 void SaveMainWindowPlacement(RegistryStore& reg, int32_t x, int32_t y, int32_t width, int32_t height)
@@ -80,13 +83,19 @@ WindowPlacement LoadSendDialogPlacement(RegistryStore& reg)
     return LoadPlacement(reg, "SendDesktopX", "SendDesktopY", "SendDialogWidth", "SendDialogHeight");
 }
 
-std::string ReadContextMenu(RegistryStore& reg) { return ReadProgramString(reg, "ContextMenu", 20); }
+std::string ReadContextMenu(RegistryStore& reg)
+{
+    return ReadProgramString(reg, "ContextMenu", 20);
+}
 void WriteContextMenu(RegistryStore& reg, const std::string& name)
 {
     reg.SetString(kUser, kProgramKey, "ContextMenu", Cut(name, 19));
 }
 
-std::string ReadCurrentAutoAnswer(RegistryStore& reg) { return ReadProgramString(reg, "CurrentAutoAnswer", 255); }
+std::string ReadCurrentAutoAnswer(RegistryStore& reg)
+{
+    return ReadProgramString(reg, "CurrentAutoAnswer", 255);
+}
 void WriteCurrentAutoAnswer(RegistryStore& reg, const std::string& text)
 {
     reg.SetString(kUser, kProgramKey, "CurrentAutoanswer", Cut(text, 254));
@@ -97,7 +106,10 @@ uint32_t ReadScanDelay(RegistryStore& reg)
     uint32_t minutes = 0;
     return reg.GetNumber(kUser, kProgramKey, "ScanDelay", minutes) ? minutes : 15;
 }
-void WriteScanDelay(RegistryStore& reg, uint32_t minutes) { reg.SetNumber(kUser, kProgramKey, "ScanDelay", minutes); }
+void WriteScanDelay(RegistryStore& reg, uint32_t minutes)
+{
+    reg.SetNumber(kUser, kProgramKey, "ScanDelay", minutes);
+}
 
 std::string ReadGeneralHotKey(RegistryStore& reg)
 {
@@ -113,13 +125,19 @@ uint32_t HotKeyVirtualKey(const std::string& letter)
     return letter.empty() ? 0u : static_cast<uint32_t>(static_cast<unsigned char>(letter[0]) & 0x7F);
 }
 
-std::string ReadServer(RegistryStore& reg) { return ReadProgramString(reg, "Server", 16); }
+std::string ReadServer(RegistryStore& reg)
+{
+    return ReadProgramString(reg, "Server", 16);
+}
 void WriteServer(RegistryStore& reg, const std::string& server)
 {
     reg.SetString(kUser, kProgramKey, "Server", Cut(server, 15));
 }
 
-std::string ReadLastHistoryTime(RegistryStore& reg) { return ReadProgramString(reg, "LastHistoryTime", 16); }
+std::string ReadLastHistoryTime(RegistryStore& reg)
+{
+    return ReadProgramString(reg, "LastHistoryTime", 16);
+}
 void WriteLastHistoryTime(RegistryStore& reg, const std::string& time)
 {
     reg.SetString(kUser, kProgramKey, "LastHistoryTime", Cut(time, 15));

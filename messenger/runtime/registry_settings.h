@@ -34,14 +34,14 @@ WindowPlacement LoadSendDialogPlacement(RegistryStore& reg);
 
 // Single values. A missing value reads as empty (or the stated default).
 std::string ReadContextMenu(RegistryStore& reg);
-void WriteContextMenu(RegistryStore& reg, const std::string& name);  // at most 19 characters
+void WriteContextMenu(RegistryStore& reg, const std::string& name); // at most 19 characters
 std::string ReadCurrentAutoAnswer(RegistryStore& reg);
 void WriteCurrentAutoAnswer(RegistryStore& reg, const std::string& text);
-uint32_t ReadScanDelay(RegistryStore& reg);  // 15 minutes when missing
+uint32_t ReadScanDelay(RegistryStore& reg); // 15 minutes when missing
 void WriteScanDelay(RegistryStore& reg, uint32_t minutes);
-std::string ReadGeneralHotKey(RegistryStore& reg);  // "B" when missing
+std::string ReadGeneralHotKey(RegistryStore& reg); // "B" when missing
 void WriteGeneralHotKey(RegistryStore& reg, const std::string& letter);
-uint32_t HotKeyVirtualKey(const std::string& letter);  // first character masked to 7 bits
+uint32_t HotKeyVirtualKey(const std::string& letter); // first character masked to 7 bits
 std::string ReadServer(RegistryStore& reg);
 void WriteServer(RegistryStore& reg, const std::string& server);
 std::string ReadLastHistoryTime(RegistryStore& reg);

@@ -4,7 +4,10 @@
 
 namespace kivet {
 
-#define KIVET_INI_KEY(section, name, def) {section, #name, def, &Settings::name}
+#define KIVET_INI_KEY(section, name, def)                                                                              \
+    {                                                                                                                  \
+        section, #name, def, &Settings::name                                                                           \
+    }
 
 const IniKey kIniKeys[] = {
     KIVET_INI_KEY("GENERAL", AlwaysOnTop, 0),
@@ -49,7 +52,8 @@ void LoadIniSettings(IniFile& ini, Settings& settings)
 
 void SaveIniSettings(IniFile& ini, const Settings& settings)
 {
-    for (const IniKey& k : kIniKeys) ini.Write(k.section, k.key, std::to_string(settings.*k.field));
+    for (const IniKey& k : kIniKeys)
+        ini.Write(k.section, k.key, std::to_string(settings.*k.field));
 }
 
 std::string IniFileName(const std::string& logonName)

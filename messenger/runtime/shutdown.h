@@ -25,7 +25,7 @@ public:
     virtual void DestroyChildWindows() = 0;
     virtual void EndMainDialog() = 0;
     virtual void KillTimer(uint32_t id) = 0;
-    virtual void StopTrayBlinking() = 0;  // clears the blinking flag
+    virtual void StopTrayBlinking() = 0; // clears the blinking flag
     virtual void TerminateScanThread() = 0;
     virtual void CloseWorkerAndMailslotHandles() = 0;
     virtual void DestroyNetworkState() = 0;

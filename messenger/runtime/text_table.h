@@ -36,6 +36,9 @@ private:
 };
 
 TextTable& ProcessTexts();
-inline const char* Text(uint32_t id) { return ProcessTexts().Text(id); }
+inline const char* Text(uint32_t id)
+{
+    return ProcessTexts().Text(id);
+}
 
 } // namespace kivet

@@ -29,7 +29,10 @@ bool MemoryRegistry::CreateKey(RegRoot root, const std::string& key)
     return true;
 }
 
-bool MemoryRegistry::KeyExists(RegRoot root, const std::string& key) { return keys_.count(Path(root, key)) != 0; }
+bool MemoryRegistry::KeyExists(RegRoot root, const std::string& key)
+{
+    return keys_.count(Path(root, key)) != 0;
+}
 
 bool MemoryRegistry::DeleteKey(RegRoot root, const std::string& key)
 {
@@ -41,7 +44,7 @@ bool MemoryRegistry::DeleteKey(RegRoot root, const std::string& key)
     std::string prefix = path + "\\";
     if (next != keys_.end() && next->first.size() > prefix.size() &&
         !less(next->first.substr(0, prefix.size()), prefix) && !less(prefix, next->first.substr(0, prefix.size())))
-        return false;  // has subkeys
+        return false; // has subkeys
     keys_.erase(it);
     return true;
 }
@@ -60,8 +63,8 @@ bool MemoryRegistry::SetString(RegRoot root, const std::string& key, const std::
     return true;
 }
 
-bool MemoryRegistry::GetString(RegRoot root, const std::string& key, const std::string& name,
-                               std::size_t bufferBytes, std::string& data)
+bool MemoryRegistry::GetString(RegRoot root, const std::string& key, const std::string& name, std::size_t bufferBytes,
+                               std::string& data)
 {
     const Value* v = Find(root, key, name);
     if (!v || v->isNumber || bufferBytes == 0) return false;
@@ -97,7 +100,8 @@ std::vector<std::string> MemoryRegistry::ValueNames(RegRoot root, const std::str
     std::vector<std::string> names;
     auto it = keys_.find(Path(root, key));
     if (it != keys_.end())
-        for (const auto& [name, value] : it->second) names.push_back(name);
+        for (const auto& [name, value] : it->second)
+            names.push_back(name);
     return names;
 }
 

@@ -89,14 +89,21 @@ TEST_F(ProgramLife, LogKeyWritesTheHeaderAndTheStartUpSteps)
     std::string log = Log();
     EXPECT_EQ(log.rfind(std::string(55, '=') + "\r\nKivet Secure Messenger log file\r\nLog started at ", 0), 0u);
     const std::vector<std::string> expected = {
-        "Enumerating network adapters...", "Enumerating complete.",
-        "RichEdit library initialization...", "RichEdit library initialization complete.",
-        "Registry initialization...", "Registry initialization complete.",
-        "INI file initialization...", "INI file initialization complete.",
-        "Graphic initialization...", "Graphic initialization complete.",
-        "Loading Hotkey...", "Loading Hotkey complete.",
+        "Enumerating network adapters...",
+        "Enumerating complete.",
+        "RichEdit library initialization...",
+        "RichEdit library initialization complete.",
+        "Registry initialization...",
+        "Registry initialization complete.",
+        "INI file initialization...",
+        "INI file initialization complete.",
+        "Graphic initialization...",
+        "Graphic initialization complete.",
+        "Loading Hotkey...",
+        "Loading Hotkey complete.",
         "Create Kivet window.",
-        "Register Hotkey (main window)...", "Register Hotkey complete (main window).",
+        "Register Hotkey (main window)...",
+        "Register Hotkey complete (main window).",
     };
     EXPECT_EQ(LogActions(log), expected);
 }
@@ -180,10 +187,14 @@ TEST_F(ProgramLife, ExitAnsweredYesRunsTheShutdownInOrder)
     std::vector<std::string> actions = LogActions(Log());
     const std::vector<std::string> expected = {
         "Processing Exit command...",
-        "Kill timers...", "Kill timers complete.",
-        "Terminate threads...", "Terminate threads complete.",
-        "Release GDI resources...", "Release GDI resources complete.",
-        "Save preferences to INI file...", "Save preferences to INI file complete.",
+        "Kill timers...",
+        "Kill timers complete.",
+        "Terminate threads...",
+        "Terminate threads complete.",
+        "Release GDI resources...",
+        "Release GDI resources complete.",
+        "Save preferences to INI file...",
+        "Save preferences to INI file complete.",
         "Exit process.",
     };
     EXPECT_EQ(std::vector<std::string>(actions.begin() + before, actions.end()), expected);
@@ -201,19 +212,32 @@ TEST_F(ProgramLife, IniWrittenAtExitHoldsEveryKey)
         const char* key;
         int expected;
     } keys[] = {
-        {"GENERAL", "AlwaysOnTop", 1},          {"GENERAL", "MovetoTrayAtStartup", 1},
-        {"GENERAL", "RunAtStartup", 1},         {"GENERAL", "AutoScan", 0},
-        {"GENERAL", "UseServer", 0},            {"GENERAL", "UseHotkey", 1},
-        {"RECEIVING", "ShowAsInactive", 0},     {"RECEIVING", "PopupOnReceive", 0},
-        {"RECEIVING", "HideIfLastMsgDeleted", 1}, {"RECEIVING", "JumpToLastMsg", 0},
-        {"RECEIVING", "PlaySoundOnReceive", 1}, {"RECEIVING", "PCSpeakerBeep", 0},
-        {"RECEIVING", "ScrollLock", 0},         {"SENDING", "CloseWindowAfterSending", 0},
-        {"SENDING", "AddUser", 0},              {"SENDING", "ActivateContextMenu", 0},
-        {"SENDING", "UseComputerName", 0},      {"SENDING", "NotifyForMsgSending", 1},
-        {"LANGUAGE", "Language", 0},            {"NETWORK GROUPS", "UseBroadcast", 1},
-        {"IGNORE LIST", "ActiveIgnorList", 0},  {"IGNORE LIST", "IgnorWorkgroup", 0},
-        {"QUICK ANSWERS", "SilentAnswers", 0},  {"HISTORY", "LogHistory", 1},
-        {"HISTORY", "OverwriteAtStartup", 0},   {"TRANSFER", "AcceptFiles", 1},
+        {"GENERAL", "AlwaysOnTop", 1},
+        {"GENERAL", "MovetoTrayAtStartup", 1},
+        {"GENERAL", "RunAtStartup", 1},
+        {"GENERAL", "AutoScan", 0},
+        {"GENERAL", "UseServer", 0},
+        {"GENERAL", "UseHotkey", 1},
+        {"RECEIVING", "ShowAsInactive", 0},
+        {"RECEIVING", "PopupOnReceive", 0},
+        {"RECEIVING", "HideIfLastMsgDeleted", 1},
+        {"RECEIVING", "JumpToLastMsg", 0},
+        {"RECEIVING", "PlaySoundOnReceive", 1},
+        {"RECEIVING", "PCSpeakerBeep", 0},
+        {"RECEIVING", "ScrollLock", 0},
+        {"SENDING", "CloseWindowAfterSending", 0},
+        {"SENDING", "AddUser", 0},
+        {"SENDING", "ActivateContextMenu", 0},
+        {"SENDING", "UseComputerName", 0},
+        {"SENDING", "NotifyForMsgSending", 1},
+        {"LANGUAGE", "Language", 0},
+        {"NETWORK GROUPS", "UseBroadcast", 1},
+        {"IGNORE LIST", "ActiveIgnorList", 0},
+        {"IGNORE LIST", "IgnorWorkgroup", 0},
+        {"QUICK ANSWERS", "SilentAnswers", 0},
+        {"HISTORY", "LogHistory", 1},
+        {"HISTORY", "OverwriteAtStartup", 0},
+        {"TRANSFER", "AcceptFiles", 1},
     };
     for (const Key& k : keys) {
         char value[16] = {};
@@ -244,7 +268,7 @@ TEST_F(ProgramLife, ClosingTheWindowHidesItAndKeepsRunning)
     RegCloseKey(key);
     EXPECT_GT(width, 100u);
 
-    SendMessageA(main, WM_COMMAND, 2, 0);  // Esc while hidden does nothing
+    SendMessageA(main, WM_COMMAND, 2, 0); // Esc while hidden does nothing
     EXPECT_TRUE(program.Running());
 }
 
@@ -259,7 +283,7 @@ TEST_F(ProgramLife, SessionEndRunsTheShutdownWithoutQuestions)
     EXPECT_EQ(std::count(actions.begin(), actions.end(), "Processing Exit command..."), 0);
     EXPECT_FALSE(RegistryKeyExists(HKEY_CLASSES_ROOT, kVerbKey));
     EXPECT_EQ(FindMessageBox(program.Id(), "Closing Kivet Secure Messenger"), nullptr);
-    program.Kill();  // Windows ends the process after the session; here the test does
+    program.Kill(); // Windows ends the process after the session; here the test does
 }
 
 } // namespace

@@ -34,7 +34,7 @@ TEST_F(Win32RegistryTest, StringsAndNumbersRoundTrip)
     ASSERT_TRUE(reg.SetNumber(user, kTestKey, "Width", 0xFFFFFFF6u));
     std::string s;
     uint32_t n = 0;
-    ASSERT_TRUE(reg.GetString(user, kTestKey, "NAME", 260, s));  // names match case-insensitively
+    ASSERT_TRUE(reg.GetString(user, kTestKey, "NAME", 260, s)); // names match case-insensitively
     EXPECT_EQ(s, "value one");
     ASSERT_TRUE(reg.GetNumber(user, kTestKey, "width", n));
     EXPECT_EQ(static_cast<int32_t>(n), -10);

@@ -39,9 +39,8 @@ void ApplyHotkey(HWND mainDialog)
     bool wanted = ProcessSettings().UseHotkey != 0;
     if (wanted && !p.hotkeyRegistered) {
         WriteAction("Register Hotkey (main window)...");
-        p.hotkeyRegistered =
-            RegisterHotKey(mainDialog, kHotkeyMainWindow, MOD_CONTROL | MOD_ALT, HotKeyVirtualKey(p.hotkeyLetter)) !=
-            FALSE;
+        p.hotkeyRegistered = RegisterHotKey(mainDialog, kHotkeyMainWindow, MOD_CONTROL | MOD_ALT,
+                                            HotKeyVirtualKey(p.hotkeyLetter)) != FALSE;
         WriteAction("Register Hotkey complete (main window).");
     } else if (!wanted && p.hotkeyRegistered) {
         UnregisterHotKey(mainDialog, kHotkeyMainWindow);

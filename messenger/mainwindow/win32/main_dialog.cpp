@@ -26,10 +26,8 @@ void PlaceFromRegistry(HWND hDlg, bool position, bool size)
     Win32Registry registry;
     WindowPlacement saved = LoadMainWindowPlacement(registry);
     UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
-    if (position && saved.hasPosition)
-        SetWindowPos(hDlg, nullptr, saved.x, saved.y, 0, 0, flags | SWP_NOSIZE);
-    if (size && saved.hasSize)
-        SetWindowPos(hDlg, nullptr, 0, 0, saved.width, saved.height, flags | SWP_NOMOVE);
+    if (position && saved.hasPosition) SetWindowPos(hDlg, nullptr, saved.x, saved.y, 0, 0, flags | SWP_NOSIZE);
+    if (size && saved.hasSize) SetWindowPos(hDlg, nullptr, 0, 0, saved.width, saved.height, flags | SWP_NOMOVE);
 }
 
 void AdjustSystemMenu(HWND hDlg)
@@ -42,7 +40,8 @@ void AdjustSystemMenu(HWND hDlg)
 void SetWindowIcons(HWND hDlg)
 {
     HINSTANCE instance = Program().instance;
-    SendMessageA(hDlg, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(LoadIconA(instance, MAKEINTRESOURCEA(IDI_KIVET))));
+    SendMessageA(hDlg, WM_SETICON, ICON_BIG,
+                 reinterpret_cast<LPARAM>(LoadIconA(instance, MAKEINTRESOURCEA(IDI_KIVET))));
     SendMessageA(hDlg, WM_SETICON, ICON_SMALL,
                  reinterpret_cast<LPARAM>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_KIVET), IMAGE_ICON, 16, 16, 0)));
 }
@@ -51,8 +50,8 @@ void AddNormalTrayIcon(HWND hDlg)
 {
     char tip[100];
     FormatTrayTooltip(tip, sizeof tip, 0, 0);
-    HICON icon = static_cast<HICON>(
-        LoadImageA(Program().instance, MAKEINTRESOURCEA(IDI_TRAY_NORMAL), IMAGE_ICON, 16, 16, 0));
+    HICON icon =
+        static_cast<HICON>(LoadImageA(Program().instance, MAKEINTRESOURCEA(IDI_TRAY_NORMAL), IMAGE_ICON, 16, 16, 0));
     AddTrayIcon(hDlg, icon, tip);
 }
 
@@ -78,8 +77,14 @@ void MainDlg_Exit(HWND)
     RunExitCommand(host, CurrentShutdownState(), ProcessActionLog());
 }
 
-void MainDlg_Hide(HWND) { MinimiseMainWindowToTray(); }
-void MainDlg_Open(HWND) { RestoreMainWindow(); }
+void MainDlg_Hide(HWND)
+{
+    MinimiseMainWindowToTray();
+}
+void MainDlg_Open(HWND)
+{
+    RestoreMainWindow();
+}
 
 struct CommandRoute {
     WORD id;

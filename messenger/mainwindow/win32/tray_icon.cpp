@@ -15,7 +15,7 @@ namespace {
 NOTIFYICONDATAA TrayRecord(HWND owner)
 {
     NOTIFYICONDATAA data{};
-    data.cbSize = NOTIFYICONDATAA_V1_SIZE;  // the record every shell version accepts
+    data.cbSize = NOTIFYICONDATAA_V1_SIZE; // the record every shell version accepts
     data.hWnd = owner;
     data.uID = kTrayIconId;
     return data;

@@ -158,12 +158,12 @@ bool CreateFrameWindow(HINSTANCE instance)
     wc.hInstance = instance;
     wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_KIVET));
     wc.hIconSm = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_KIVET), IMAGE_ICON, 16, 16, 0));
-    wc.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
+    wc.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)); // IDC_ARROW
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = p.className;
     if (!RegisterClassExA(&wc)) return false;
-    HWND frame = CreateWindowA(p.className, p.className, WS_BORDER, CW_USEDEFAULT, CW_USEDEFAULT, 100, 100,
-                               nullptr, nullptr, instance, nullptr);
+    HWND frame = CreateWindowA(p.className, p.className, WS_BORDER, CW_USEDEFAULT, CW_USEDEFAULT, 100, 100, nullptr,
+                               nullptr, instance, nullptr);
     if (!frame) return false;
     ShowWindow(frame, SW_HIDE);
     return true;

@@ -11,13 +11,13 @@ namespace kivet {
 
 struct ProgramState {
     HINSTANCE instance = nullptr;
-    std::string programDirectory;  // with its trailing backslash
+    std::string programDirectory; // with its trailing backslash
     std::string programPath;
     std::string logonName;
     std::string iniPath;
 
-    char className[100] = {};  // string 109
-    char noNetworkText[200] = {};  // string 185
+    char className[100] = {};     // string 109
+    char noNetworkText[200] = {}; // string 185
 
     HWND frame = nullptr;
     HWND mainDialog = nullptr;
@@ -33,7 +33,7 @@ struct ProgramState {
     HANDLE startupWorker = nullptr;
     HANDLE scanThread = nullptr;
 
-    NetworkState* network = nullptr;  // created at start-up, destroyed at shutdown
+    NetworkState* network = nullptr; // created at start-up, destroyed at shutdown
 
     std::string hotkeyLetter;
     uint32_t scanDelay = 15;

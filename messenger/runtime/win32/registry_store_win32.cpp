@@ -5,7 +5,10 @@
 namespace kivet {
 namespace {
 
-HKEY RootKey(RegRoot root) { return root == RegRoot::CurrentUser ? HKEY_CURRENT_USER : HKEY_CLASSES_ROOT; }
+HKEY RootKey(RegRoot root)
+{
+    return root == RegRoot::CurrentUser ? HKEY_CURRENT_USER : HKEY_CLASSES_ROOT;
+}
 
 // An open key, closed when it goes out of scope.
 class OpenKey {
@@ -51,8 +54,8 @@ bool Win32Registry::DeleteKey(RegRoot root, const std::string& key)
         OpenKey k(root, key, KEY_READ);
         if (!k) return false;
         DWORD subkeys = 0;
-        if (RegQueryInfoKeyA(k.get(), nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr, nullptr, nullptr,
-                             nullptr, nullptr, nullptr) != ERROR_SUCCESS ||
+        if (RegQueryInfoKeyA(k.get(), nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr, nullptr, nullptr, nullptr,
+                             nullptr, nullptr) != ERROR_SUCCESS ||
             subkeys != 0)
             return false;
     }
@@ -66,8 +69,8 @@ bool Win32Registry::SetString(RegRoot root, const std::string& key, const std::s
     if (!k) return false;
     std::string text(data);
     return RegSetValueExA(k.get(), name.empty() ? nullptr : name.c_str(), 0, REG_SZ,
-                          reinterpret_cast<const BYTE*>(text.c_str()), static_cast<DWORD>(text.size() + 1)) ==
-           ERROR_SUCCESS;
+                          reinterpret_cast<const BYTE*>(text.c_str()),
+                          static_cast<DWORD>(text.size() + 1)) == ERROR_SUCCESS;
 }
 
 bool Win32Registry::GetString(RegRoot root, const std::string& key, const std::string& name, std::size_t bufferBytes,
@@ -80,8 +83,7 @@ bool Win32Registry::GetString(RegRoot root, const std::string& key, const std::s
     if (RegQueryValueExA(k.get(), valueName, nullptr, &type, nullptr, &size) != ERROR_SUCCESS) return false;
     if (type != REG_SZ && type != REG_EXPAND_SZ) return false;
     std::string buf(size + 1, '\0');
-    if (RegQueryValueExA(k.get(), valueName, nullptr, &type, reinterpret_cast<BYTE*>(&buf[0]), &size) !=
-        ERROR_SUCCESS)
+    if (RegQueryValueExA(k.get(), valueName, nullptr, &type, reinterpret_cast<BYTE*>(&buf[0]), &size) != ERROR_SUCCESS)
         return false;
     buf.resize(strnlen(buf.c_str(), size));
     if (buf.size() > bufferBytes - 1) buf.resize(bufferBytes - 1);
@@ -104,8 +106,7 @@ bool Win32Registry::GetNumber(RegRoot root, const std::string& key, const std::s
     OpenKey k(root, key, KEY_READ);
     if (!k) return false;
     DWORD type = 0, v = 0, size = sizeof v;
-    if (RegQueryValueExA(k.get(), name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&v), &size) !=
-            ERROR_SUCCESS ||
+    if (RegQueryValueExA(k.get(), name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&v), &size) != ERROR_SUCCESS ||
         type != REG_DWORD)
         return false;
     value = v;

@@ -40,17 +40,32 @@ ShutdownState CurrentShutdownState()
     return {p.autoReplyMode, p.trayBlinking, s.UseHotkey != 0, s.AcceptFiles != 0};
 }
 
-BoxAnswer Win32ShutdownHost::ShowBox(const BoxSpec& box) { return ShowMessageBox(Program().mainDialog, box); }
+BoxAnswer Win32ShutdownHost::ShowBox(const BoxSpec& box)
+{
+    return ShowMessageBox(Program().mainDialog, box);
+}
 
-const char* Win32ShutdownHost::Text(uint32_t id) { return kivet::Text(id); }
+const char* Win32ShutdownHost::Text(uint32_t id)
+{
+    return kivet::Text(id);
+}
 
 // The message store arrives with the message readers; until then nothing is ever unread.
-int Win32ShutdownHost::UnreadMessageCount() { return 0; }
+int Win32ShutdownHost::UnreadMessageCount()
+{
+    return 0;
+}
 void Win32ShutdownHost::EmptyMessageStore() {}
 
-void Win32ShutdownHost::RestoreMainWindow() { kivet::RestoreMainWindow(); }
+void Win32ShutdownHost::RestoreMainWindow()
+{
+    kivet::RestoreMainWindow();
+}
 
-void Win32ShutdownHost::RemoveTrayIcon() { kivet::RemoveTrayIcon(Program().mainDialog); }
+void Win32ShutdownHost::RemoveTrayIcon()
+{
+    kivet::RemoveTrayIcon(Program().mainDialog);
+}
 
 // The message view holds no embedded pictures yet.
 void Win32ShutdownHost::ReleaseViewObjects() {}
@@ -70,9 +85,15 @@ void Win32ShutdownHost::EndMainDialog()
     if (p.mainDialog) DestroyWindow(p.mainDialog);
 }
 
-void Win32ShutdownHost::KillTimer(uint32_t id) { ::KillTimer(Program().mainDialog, id); }
+void Win32ShutdownHost::KillTimer(uint32_t id)
+{
+    ::KillTimer(Program().mainDialog, id);
+}
 
-void Win32ShutdownHost::StopTrayBlinking() { Program().trayBlinking = false; }
+void Win32ShutdownHost::StopTrayBlinking()
+{
+    Program().trayBlinking = false;
+}
 
 void Win32ShutdownHost::TerminateScanThread()
 {
@@ -81,7 +102,10 @@ void Win32ShutdownHost::TerminateScanThread()
     CloseAndClear(p.scanThread);
 }
 
-void Win32ShutdownHost::CloseWorkerAndMailslotHandles() { CloseAndClear(Program().startupWorker); }
+void Win32ShutdownHost::CloseWorkerAndMailslotHandles()
+{
+    CloseAndClear(Program().startupWorker);
+}
 
 void Win32ShutdownHost::DestroyNetworkState()
 {
@@ -113,6 +137,9 @@ void Win32ShutdownHost::UnregisterHotkey()
 // The transfer server starts with the transfer component.
 void Win32ShutdownHost::StopTransferServer() {}
 
-void Win32ShutdownHost::PostQuit() { PostQuitMessage(0); }
+void Win32ShutdownHost::PostQuit()
+{
+    PostQuitMessage(0);
+}
 
 } // namespace kivet

@@ -33,9 +33,15 @@ std::string Win32StartupHost::StartupString(unsigned id)
     return id == IDS_NO_NETWORK ? Program().noNetworkText : Program().className;
 }
 
-bool Win32StartupHost::NetworkPresent() { return GetSystemMetrics(SM_NETWORK) != 0; }
+bool Win32StartupHost::NetworkPresent()
+{
+    return GetSystemMetrics(SM_NETWORK) != 0;
+}
 
-BoxAnswer Win32StartupHost::ShowBox(const BoxSpec& box) { return ShowMessageBox(nullptr, box); }
+BoxAnswer Win32StartupHost::ShowBox(const BoxSpec& box)
+{
+    return ShowMessageBox(nullptr, box);
+}
 
 std::string Win32StartupHost::ProgramDirectory()
 {
@@ -50,7 +56,10 @@ std::string Win32StartupHost::ProgramDirectory()
     return p.programDirectory;
 }
 
-std::string Win32StartupHost::CommandArguments() { return std::string(SkipProgramName(GetCommandLineA())); }
+std::string Win32StartupHost::CommandArguments()
+{
+    return std::string(SkipProgramName(GetCommandLineA()));
+}
 
 bool Win32StartupHost::SendToRunningInstance(unsigned message, unsigned wParam)
 {
@@ -60,7 +69,10 @@ bool Win32StartupHost::SendToRunningInstance(unsigned message, unsigned wParam)
     return true;
 }
 
-void Win32StartupHost::CreateNetworkState() { Program().network = kivet::CreateNetworkState(); }
+void Win32StartupHost::CreateNetworkState()
+{
+    Program().network = kivet::CreateNetworkState();
+}
 
 void Win32StartupHost::DestroyNetworkState()
 {
@@ -68,9 +80,15 @@ void Win32StartupHost::DestroyNetworkState()
     Program().network = nullptr;
 }
 
-bool Win32StartupHost::EnumerateAdapters() { return kivet::EnumerateAdapters(*Program().network); }
+bool Win32StartupHost::EnumerateAdapters()
+{
+    return kivet::EnumerateAdapters(*Program().network);
+}
 
-void Win32StartupHost::FillLocalNames() { kivet::FillLocalNames(*Program().network); }
+void Win32StartupHost::FillLocalNames()
+{
+    kivet::FillLocalNames(*Program().network);
+}
 
 OsVersion Win32StartupHost::QueryOsVersion()
 {
@@ -84,7 +102,10 @@ OsVersion Win32StartupHost::QueryOsVersion()
     return {};
 }
 
-void Win32StartupHost::StartStartupWorker() { Program().startupWorker = kivet::StartStartupWorker(); }
+void Win32StartupHost::StartStartupWorker()
+{
+    Program().startupWorker = kivet::StartStartupWorker();
+}
 
 void Win32StartupHost::SendToRecipients(const std::vector<std::string>&, const std::string&)
 {
@@ -92,7 +113,10 @@ void Win32StartupHost::SendToRecipients(const std::vector<std::string>&, const s
     // until they exist, send mode ends without sending.
 }
 
-bool Win32StartupHost::CreateFrameWindow() { return kivet::CreateFrameWindow(Program().instance); }
+bool Win32StartupHost::CreateFrameWindow()
+{
+    return kivet::CreateFrameWindow(Program().instance);
+}
 
 int Win32StartupHost::RunMessageLoop()
 {

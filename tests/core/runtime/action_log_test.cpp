@@ -31,7 +31,10 @@ std::string ReadFile(const std::string& path)
     return ss.str();
 }
 
-std::string TempPath(const char* name) { return ::testing::TempDir() + name; }
+std::string TempPath(const char* name)
+{
+    return ::testing::TempDir() + name;
+}
 
 TEST(ActionLogFormat, EnglishMonthsAndTwoDigitFields)
 {
@@ -43,8 +46,9 @@ TEST(ActionLogFormat, HeaderAndEntryLayout)
 {
     std::tm t = At(2003, 11, 6, 15, 35, 47);
     const std::string rule(55, '=');
-    EXPECT_EQ(BuildLogHeader(t), rule + "\r\nKivet Secure Messenger log file\r\nLog started at 06 December 2003 on "
-                                        "15:35:47\r\n" +
+    EXPECT_EQ(BuildLogHeader(t), rule +
+                                     "\r\nKivet Secure Messenger log file\r\nLog started at 06 December 2003 on "
+                                     "15:35:47\r\n" +
                                      rule + "\r\n");
     EXPECT_EQ(BuildLogEntry(t, "Enumerating network adapters..."),
               "\r\n06 December 2003 on 15:35:47\r\nACTION: Enumerating network adapters...\r\n");
@@ -86,7 +90,8 @@ TEST_F(ActionLogFile, StartReplacesAnOldLogAndEntriesAppend)
     log.Write("Kill timers...");
     now.tm_sec = 9;
     log.Write("Kill timers complete.");
-    EXPECT_EQ(ReadFile(path), BuildLogHeader(At(2010, 4, 1, 9, 8, 7)) + BuildLogEntry(At(2010, 4, 1, 9, 8, 7), "Kill timers...") +
+    EXPECT_EQ(ReadFile(path), BuildLogHeader(At(2010, 4, 1, 9, 8, 7)) +
+                                  BuildLogEntry(At(2010, 4, 1, 9, 8, 7), "Kill timers...") +
                                   BuildLogEntry(now, "Kill timers complete."));
 }
 
@@ -106,9 +111,11 @@ TEST_F(ActionLogFile, EntriesFromManyThreadsNeverInterleave)
     std::vector<std::thread> threads;
     for (int t = 0; t < 4; ++t)
         threads.emplace_back([this, t] {
-            for (int i = 0; i < 50; ++i) log.Write("thread " + std::to_string(t) + " entry " + std::to_string(i));
+            for (int i = 0; i < 50; ++i)
+                log.Write("thread " + std::to_string(t) + " entry " + std::to_string(i));
         });
-    for (auto& th : threads) th.join();
+    for (auto& th : threads)
+        th.join();
 
     std::string content = ReadFile(path);
     std::string header = BuildLogHeader(now);

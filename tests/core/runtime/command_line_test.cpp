@@ -26,7 +26,7 @@ TEST(CommandLineParse, SplitsKeyNameAndText)
         {"/s  PC1    hello   there  ", "/s", "PC1", "hello   there  ", 3},
         {"\t/S\tPC1\thi", "/S", "PC1", "hi", 3},
         {"/e \\\\PC7\\", "/e", "\\\\PC7\\", "", 2},
-        {"/send PC1 hi", "/s", "PC1", "hi", 3},  // the key field holds two characters
+        {"/send PC1 hi", "/s", "PC1", "hi", 3}, // the key field holds two characters
     };
     for (const ParseRow& r : rows) {
         SCOPED_TRACE(r.args);
@@ -70,10 +70,10 @@ TEST(CommandLineKeys, ClassifiedCaseInsensitively)
         const char* args;
         CommandKey key;
     } rows[] = {
-        {"", CommandKey::None},         {"/s a b", CommandKey::Send},  {"/S a b", CommandKey::Send},
-        {"/e x", CommandKey::Explorer}, {"/E x", CommandKey::Explorer}, {"/l", CommandKey::Log},
-        {"/L", CommandKey::Log},        {"/?", CommandKey::Help},       {"/h", CommandKey::Help},
-        {"/H", CommandKey::Help},       {"/x", CommandKey::Unknown},    {"s", CommandKey::Unknown},
+        {"", CommandKey::None},          {"/s a b", CommandKey::Send},   {"/S a b", CommandKey::Send},
+        {"/e x", CommandKey::Explorer},  {"/E x", CommandKey::Explorer}, {"/l", CommandKey::Log},
+        {"/L", CommandKey::Log},         {"/?", CommandKey::Help},       {"/h", CommandKey::Help},
+        {"/H", CommandKey::Help},        {"/x", CommandKey::Unknown},    {"s", CommandKey::Unknown},
         {"-s a b", CommandKey::Unknown},
     };
     for (const Row& r : rows) {

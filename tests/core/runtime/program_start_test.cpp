@@ -130,8 +130,8 @@ TEST_F(ProgramStart, AdapterFailureShowsTheStopBoxAndEnds)
 {
     host.adapters = false;
     EXPECT_EQ(Run(""), 0);
-    EXPECT_EQ(host.calls, (std::vector<std::string>{"init", "strings", "send-to-instance", "network-state",
-                                                    "adapters", "box", "~network-state"}));
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"init", "strings", "send-to-instance", "network-state", "adapters",
+                                                    "box", "~network-state"}));
     EXPECT_EQ(host.boxes[0].caption, "Initialization");
     EXPECT_EQ(host.boxes[0].icon, BoxIcon::Stop);
 }
@@ -179,8 +179,8 @@ TEST_F(ProgramStart, SendWithoutTextShowsNotEnoughParameters)
 TEST_F(ProgramStart, SendModeDeliversToEachRecipientInOrderWithoutAWindow)
 {
     EXPECT_EQ(Run("/S pc1,Pc2 hello there"), 0);
-    EXPECT_EQ(host.calls, (std::vector<std::string>{"init", "strings", "network-state", "adapters",
-                                                    "local-names", "deliver", "~network-state"}));
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"init", "strings", "network-state", "adapters", "local-names",
+                                                    "deliver", "~network-state"}));
     EXPECT_EQ(host.recipients, (std::vector<std::string>{"PC1", "PC2"}));
     EXPECT_EQ(host.sentText, "hello there");
 }

@@ -15,14 +15,14 @@ TEST(RegistryInit, CreatesKeysAndWritesLocation)
 {
     MemoryRegistry reg;
     InitRegistry(reg, "C:\\Kivet\\kivetsec.exe");
-    for (const char* sub : {"Transfer", "QuickList", "IgnoreList", "NetworkGroups", "Answers", "MyGroups",
-                            "AutoReplies"})
+    for (const char* sub :
+         {"Transfer", "QuickList", "IgnoreList", "NetworkGroups", "Answers", "MyGroups", "AutoReplies"})
         EXPECT_TRUE(reg.KeyExists(kUser, kProgram + "\\" + sub)) << sub;
     std::string location;
     ASSERT_TRUE(reg.GetString(kUser, kProgram, "Location", 260, location));
     EXPECT_EQ(location, "C:\\Kivet\\kivetsec.exe");
 
-    InitRegistry(reg, "D:\\Moved\\kivetsec.exe");  // rewritten at every start
+    InitRegistry(reg, "D:\\Moved\\kivetsec.exe"); // rewritten at every start
     reg.GetString(kUser, kProgram, "Location", 260, location);
     EXPECT_EQ(location, "D:\\Moved\\kivetsec.exe");
 }
@@ -54,7 +54,7 @@ TEST(RegistryGeometry, PairsApplyOnlyWhenBothValuesExist)
     p = LoadSendDialogPlacement(reg);
     EXPECT_TRUE(p.hasPosition && p.hasSize);
     EXPECT_EQ(p.x + p.y + p.width + p.height, 10);
-    EXPECT_FALSE(LoadMainWindowPlacement(reg).hasPosition);  // the two windows keep separate values
+    EXPECT_FALSE(LoadMainWindowPlacement(reg).hasPosition); // the two windows keep separate values
 }
 
 TEST(RegistryValues, ContextMenuHoldsNineteenCharacters)

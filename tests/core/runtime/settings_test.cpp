@@ -47,7 +47,8 @@ TEST(SettingsIni, SaveWritesEverySectionAndKeyAsSpelled)
     for (const auto& [section, keys] : expected) {
         SCOPED_TRACE(section);
         std::vector<std::string> got;
-        for (const auto& [key, value] : ini.sections[section]) got.push_back(key);
+        for (const auto& [key, value] : ini.sections[section])
+            got.push_back(key);
         EXPECT_EQ(got, keys);
     }
     EXPECT_EQ(ini.sections["GENERAL"]["MovetoTrayAtStartup"], "1");
@@ -59,7 +60,8 @@ TEST(SettingsIni, RoundTripKeepsEveryValue)
     MemoryIni ini;
     Settings written;
     int v = 0;
-    for (std::size_t i = 0; i < kIniKeyCount; ++i) written.*kIniKeys[i].field = (v++ % 5);
+    for (std::size_t i = 0; i < kIniKeyCount; ++i)
+        written.*kIniKeys[i].field = (v++ % 5);
     SaveIniSettings(ini, written);
     Settings read;
     LoadIniSettings(ini, read);

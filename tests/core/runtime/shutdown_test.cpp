@@ -76,20 +76,39 @@ protected:
 };
 
 const std::vector<std::string> kFullSequence = {
-    "tray-removed", "view-objects", "children", "end-dialog",
-    "log Kill timers...", "kill 420", "kill 421", "kill 2000", "kill 444", "kill 433", "blink-flag",
+    "tray-removed",
+    "view-objects",
+    "children",
+    "end-dialog",
+    "log Kill timers...",
+    "kill 420",
+    "kill 421",
+    "kill 2000",
+    "kill 444",
+    "kill 433",
+    "blink-flag",
     "log Kill timers complete.",
-    "log Terminate threads...", "scan-thread", "handles", "log Terminate threads complete.",
+    "log Terminate threads...",
+    "scan-thread",
+    "handles",
+    "log Terminate threads complete.",
     "~network-state",
-    "log Release GDI resources...", "gdi", "log Release GDI resources complete.",
-    "log Save preferences to INI file...", "save", "log Save preferences to INI file complete.",
-    "verb-removed", "log Exit process.",
-    "hotkey", "transfer",
+    "log Release GDI resources...",
+    "gdi",
+    "log Release GDI resources complete.",
+    "log Save preferences to INI file...",
+    "save",
+    "log Save preferences to INI file complete.",
+    "verb-removed",
+    "log Exit process.",
+    "hotkey",
+    "transfer",
 };
 
 std::vector<std::string> Without(std::vector<std::string> v, std::initializer_list<const char*> drop)
 {
-    for (const char* d : drop) v.erase(std::remove(v.begin(), v.end(), std::string(d)), v.end());
+    for (const char* d : drop)
+        v.erase(std::remove(v.begin(), v.end(), std::string(d)), v.end());
     return v;
 }
 
@@ -111,8 +130,8 @@ TEST_F(Shutdown, ExitAnsweredNoLeavesEverythingRunning)
     host.answers = {BoxAnswer::No};
     EXPECT_FALSE(RunExitCommand(host, {}, log));
     EXPECT_EQ(seq, (std::vector<std::string>{"log Processing Exit command...", "box Closing Kivet Secure Messenger"}));
-    EXPECT_EQ(host.boxes[0], (BoxSpec{"quit?", "Closing Kivet Secure Messenger", BoxButtons::YesNo,
-                                      BoxIcon::Exclamation}));
+    EXPECT_EQ(host.boxes[0],
+              (BoxSpec{"quit?", "Closing Kivet Secure Messenger", BoxButtons::YesNo, BoxIcon::Exclamation}));
 }
 
 TEST_F(Shutdown, ExitAnsweredYesRunsTheSequenceAndQuits)
@@ -120,7 +139,8 @@ TEST_F(Shutdown, ExitAnsweredYesRunsTheSequenceAndQuits)
     host.answers = {BoxAnswer::Yes};
     EXPECT_TRUE(RunExitCommand(host, {false, false, true, true}, log));
     std::vector<std::string> expected = {"log Processing Exit command...", "box Closing Kivet Secure Messenger"};
-    for (const std::string& s : Without(kFullSequence, {"kill 444", "kill 433", "blink-flag"})) expected.push_back(s);
+    for (const std::string& s : Without(kFullSequence, {"kill 444", "kill 433", "blink-flag"}))
+        expected.push_back(s);
     expected.push_back("quit");
     EXPECT_EQ(seq, expected);
 }

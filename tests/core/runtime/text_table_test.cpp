@@ -42,7 +42,8 @@ TEST(TextTableBuffers, SizesByStringId)
                 {137, 100}, {138, 150}, {179, 150}, {180, 200}, {185, 0},   {212, 100}, {261, 100},
                 {275, 100}, {282, 100}, {283, 150}, {284, 150}, {444, 150}, {500, 200}, {501, 200},
                 {109, 0},   {113, 0},   {223, 0},   {285, 0},   {502, 0}};
-    for (const Row& r : rows) EXPECT_EQ(TextBufferSize(r.id), r.size) << r.id;
+    for (const Row& r : rows)
+        EXPECT_EQ(TextBufferSize(r.id), r.size) << r.id;
 }
 
 TEST(TextTableFill, TranslationsLongerThanTheirBufferAreCut)
@@ -56,7 +57,7 @@ TEST(TextTableFill, TranslationsLongerThanTheirBufferAreCut)
     EXPECT_EQ(std::strlen(table.Text(212)), 99u);
     EXPECT_EQ(std::strlen(table.Text212Long()), 149u);
     EXPECT_EQ(std::string(table.Text(444)), std::string(149, '4'));
-    EXPECT_EQ(source.requested.count(185), 0u);  // loaded separately at start-up
+    EXPECT_EQ(source.requested.count(185), 0u); // loaded separately at start-up
     EXPECT_STREQ(table.Text(999), "");
 }
 

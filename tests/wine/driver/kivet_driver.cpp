@@ -77,7 +77,10 @@ BOOL CALLBACK CollectStaticText(HWND hwnd, LPARAM param)
     return TRUE;
 }
 
-void DeleteTree(HKEY root, const char* key) { SHDeleteKeyA(root, key); }
+void DeleteTree(HKEY root, const char* key)
+{
+    SHDeleteKeyA(root, key);
+}
 
 } // namespace
 
@@ -114,8 +117,8 @@ bool KivetProcess::Start(const std::string& folder, const std::string& args)
     std::string line = "\"" + folder + "\\kivetsec.exe\"" + (args.empty() ? "" : " " + args);
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
-    return CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
-                          &info_) != FALSE;
+    return CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup, &info_) !=
+           FALSE;
 }
 
 bool KivetProcess::WaitExit(DWORD ms, DWORD* exitCode)
@@ -125,7 +128,10 @@ bool KivetProcess::WaitExit(DWORD ms, DWORD* exitCode)
     return true;
 }
 
-bool KivetProcess::WaitIdle(DWORD ms) { return info_.hProcess && WaitForInputIdle(info_.hProcess, ms) == 0; }
+bool KivetProcess::WaitIdle(DWORD ms)
+{
+    return info_.hProcess && WaitForInputIdle(info_.hProcess, ms) == 0;
+}
 
 bool KivetProcess::Running() const
 {
@@ -159,7 +165,10 @@ bool WaitUntil(const std::function<bool()>& done, DWORD ms)
     }
 }
 
-HWND FindFrame() { return FindWindowA(kClassName, nullptr); }
+HWND FindFrame()
+{
+    return FindWindowA(kClassName, nullptr);
+}
 
 std::vector<HWND> FindFrames()
 {
@@ -267,8 +276,8 @@ std::string ReadRegistryString(HKEY root, const std::string& key, const std::str
     DWORD size = sizeof buf - 1, type = 0;
     HKEY k;
     if (RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &k) != ERROR_SUCCESS) return "<missing>";
-    LONG rc = RegQueryValueExA(k, name.empty() ? nullptr : name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buf),
-                               &size);
+    LONG rc =
+        RegQueryValueExA(k, name.empty() ? nullptr : name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buf), &size);
     RegCloseKey(k);
     return rc == ERROR_SUCCESS && type == REG_SZ ? std::string(buf) : std::string("<missing>");
 }
