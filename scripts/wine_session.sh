@@ -6,11 +6,15 @@
 KIVET_TEMPLATE="${KIVET_WINE_TEMPLATE:-/var/tmp/kivet-wine-template}"
 KIVET_XVFB_PID=""
 
+# kivet_wine_session_begin PREFIX [keep]: with "keep", a prefix left by an earlier session is used
+# again (it holds that user's registry settings); otherwise the prefix starts as a fresh copy.
 kivet_wine_session_begin() {
-    local prefix="$1"
-    rm -rf "$prefix"
-    mkdir -p "$(dirname "$prefix")"
-    cp -a "$KIVET_TEMPLATE" "$prefix"
+    local prefix="$1" keep="${2:-}"
+    if [ "$keep" != keep ] || [ ! -f "$prefix/.kivet-ready-2" ]; then
+        rm -rf "$prefix"
+        mkdir -p "$(dirname "$prefix")"
+        cp -a "$KIVET_TEMPLATE" "$prefix"
+    fi
     export WINEPREFIX="$prefix" WINEDEBUG=-all
     if [ -z "${DISPLAY:-}" ] || [ "${KIVET_FORCE_XVFB:-0}" = 1 ]; then
         local n
