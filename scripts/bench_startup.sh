@@ -4,9 +4,8 @@
 set -euo pipefail
 ROOT="$(cd "$(dirname "$0")/.." && pwd)"
 bash "$ROOT/scripts/setup.sh"
-cmake -S "$ROOT" -B "$ROOT/build/win" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64.cmake" \
-    -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$ROOT/build/win" -j "$(nproc)" --target startup_bench
+source "$ROOT/scripts/build_trees.sh"
+kivet_build_windows startup_bench
 source "$ROOT/scripts/wine_session.sh"
 trap kivet_wine_session_end EXIT
 kivet_wine_session_begin "$ROOT/build/bench-prefix"

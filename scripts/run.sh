@@ -7,9 +7,8 @@ set -euo pipefail
 ROOT="$(cd "$(dirname "$0")/.." && pwd)"
 
 bash "$ROOT/scripts/setup.sh"
-cmake -S "$ROOT" -B "$ROOT/build/win" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64.cmake" \
-    -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$ROOT/build/win" -j "$(nproc)" --target kivetsec
+source "$ROOT/scripts/build_trees.sh"
+kivet_build_windows kivetsec
 
 # The program keeps its settings and logs beside itself: run it from a folder of its own.
 RUN_DIR="$ROOT/build/run"

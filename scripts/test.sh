@@ -7,11 +7,9 @@ JOBS="$(nproc)"
 
 bash "$ROOT/scripts/setup.sh"
 
-cmake -S "$ROOT" -B "$ROOT/build/native" -DCMAKE_BUILD_TYPE=Debug >/dev/null
-cmake --build "$ROOT/build/native" -j "$JOBS"
-cmake -S "$ROOT" -B "$ROOT/build/win" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64.cmake" \
-    -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$ROOT/build/win" -j "$JOBS"
+source "$ROOT/scripts/build_trees.sh"
+kivet_build_native
+kivet_build_windows
 
 status=0
 echo "== Native unit tests"

@@ -272,6 +272,20 @@ TEST_F(ProgramLife, ClosingTheWindowHidesItAndKeepsRunning)
     EXPECT_TRUE(program.Running());
 }
 
+TEST_F(ProgramLife, TrayClickAndHotkeyBringTheWindowBackAndForth)
+{
+    ASSERT_TRUE(StartAndWaitForMainWindow(program, folder, ""));
+    HWND main = FindMainDialog();
+    ASSERT_FALSE(IsWindowVisible(main));
+    SendMessageA(main, 1037, 107, WM_LBUTTONDOWN);  // left click on the tray icon
+    EXPECT_TRUE(IsWindowVisible(main));
+    SendMessageA(main, WM_HOTKEY, 900, 0);
+    EXPECT_FALSE(IsWindowVisible(main));
+    SendMessageA(main, WM_HOTKEY, 900, 0);
+    EXPECT_TRUE(IsWindowVisible(main));
+    EXPECT_FALSE(IsIconic(main));
+}
+
 TEST_F(ProgramLife, SessionEndRunsTheShutdownWithoutQuestions)
 {
     WriteIni("[SENDING]\r\nActivateContextMenu=1\r\n");

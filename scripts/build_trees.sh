@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Sourced by the scripts: configure and build the two trees.
+#   kivet_build_native            native tree (portable code and its unit tests, sanitizers on)
+#   kivet_build_windows [target]  MinGW-w64 tree (the deliverables and the Wine tests)
+
+KIVET_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+
+kivet_build_native() {
+    cmake -S "$KIVET_ROOT" -B "$KIVET_ROOT/build/native" -DCMAKE_BUILD_TYPE=Debug >/dev/null
+    cmake --build "$KIVET_ROOT/build/native" -j "$(nproc)"
+}
+
+kivet_build_windows() {
+    cmake -S "$KIVET_ROOT" -B "$KIVET_ROOT/build/win" -DCMAKE_TOOLCHAIN_FILE="$KIVET_ROOT/cmake/mingw-w64.cmake" \
+        -DCMAKE_BUILD_TYPE=Release >/dev/null
+    cmake --build "$KIVET_ROOT/build/win" -j "$(nproc)" ${1:+--target "$1"}
+}
