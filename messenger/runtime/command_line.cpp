@@ -49,9 +49,14 @@ CommandLine ParseCommandLine(std::string_view args)
     return cl;
 }
 
-std::string_view SkipProgramName(std::string_view line)
+std::string_view SkipProgramName(std::string_view line, std::string_view programPath)
 {
     std::size_t pos = SkipBlanks(line, 0);
+    std::size_t afterPath = pos + programPath.size();
+    if (!programPath.empty() && afterPath <= line.size() &&
+        EqualsNoCase(line.substr(pos, programPath.size()), programPath) &&
+        (afterPath == line.size() || IsBlank(line[afterPath])))
+        return line.substr(afterPath);
     if (pos < line.size() && line[pos] == '"') {
         std::size_t close = line.find('"', pos + 1);
         pos = close == std::string_view::npos ? line.size() : close + 1;

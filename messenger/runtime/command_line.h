@@ -28,8 +28,10 @@ struct CommandLine {
 // the second the name, and the rest after the blanks that follow the name is the text.
 CommandLine ParseCommandLine(std::string_view args);
 
-// Skips the program name (quoted or not) at the start of a full process command line.
-std::string_view SkipProgramName(std::string_view commandLine);
+// Skips the program name at the start of a full process command line: the program's own path
+// when the line starts with it (the shell may pass a path with blanks unquoted), otherwise a
+// quoted name or the first word.
+std::string_view SkipProgramName(std::string_view commandLine, std::string_view programPath = {});
 
 CommandKey ClassifyKey(const CommandLine& cl);
 

@@ -21,6 +21,12 @@ std::string Cut(const std::string& s, std::size_t chars)
     return s.size() > chars ? s.substr(0, chars) : s;
 }
 
+// A program path in a command line: quoted, so that a folder with blanks starts the right file.
+std::string Quoted(const std::string& path)
+{
+    return "\"" + path + "\"";
+}
+
 std::string ReadProgramString(RegistryStore& reg, const char* name, std::size_t bufferBytes)
 {
     std::string value;
@@ -158,7 +164,7 @@ void ApplyRunAtStartup(RegistryStore& reg, bool on, const std::string& programPa
 {
     if (on) {
         reg.CreateKey(kUser, kRunKey);
-        reg.SetString(kUser, kRunKey, kRunValue, Cut(programPath, 259));
+        reg.SetString(kUser, kRunKey, kRunValue, Cut(Quoted(programPath), 259));
     } else {
         reg.DeleteValue(kUser, kRunKey, kRunValue);
     }
@@ -191,7 +197,7 @@ void ApplyContextMenuVerb(RegistryStore& reg, bool on, const std::string& progra
         return;
     }
     reg.CreateKey(RegRoot::ClassesRoot, kVerbCommandKey);
-    reg.SetString(RegRoot::ClassesRoot, kVerbCommandKey, "", Cut(programPath + " /e %1", 259));
+    reg.SetString(RegRoot::ClassesRoot, kVerbCommandKey, "", Cut(Quoted(programPath) + " /e %1", 259));
 }
 
 void RemoveContextMenuVerb(RegistryStore& reg)

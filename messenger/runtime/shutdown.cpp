@@ -32,8 +32,9 @@ void KillTimers(ShutdownHost& host, const ShutdownState& state, ActionWriter& lo
 
 } // namespace
 
-void RunShutdownSequence(ShutdownHost& host, const ShutdownState& state, ActionWriter& log)
+bool RunShutdownSequence(ShutdownHost& host, const ShutdownState& state, ActionWriter& log)
 {
+    if (!host.MarkShuttingDown()) return false;
     host.RemoveTrayIcon();
     host.ReleaseViewObjects();
     host.DestroyChildWindows();
@@ -61,6 +62,7 @@ void RunShutdownSequence(ShutdownHost& host, const ShutdownState& state, ActionW
 
     if (state.useHotkey) host.UnregisterHotkey();
     if (state.acceptFiles) host.StopTransferServer();
+    return true;
 }
 
 bool RunExitCommand(ShutdownHost& host, const ShutdownState& state, ActionWriter& log)
@@ -74,7 +76,8 @@ bool RunExitCommand(ShutdownHost& host, const ShutdownState& state, ActionWriter
         }
         host.EmptyMessageStore();
     }
-    RunShutdownSequence(host, state, log);
+    // The session may have ended while the questions were open; the sequence then ran already.
+    if (!RunShutdownSequence(host, state, log)) return false;
     host.PostQuit();
     return true;
 }

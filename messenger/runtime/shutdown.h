@@ -20,6 +20,8 @@ public:
     // Shows the main window again, refreshed and in front, after a cancelled exit.
     virtual void RestoreMainWindow() = 0;
 
+    // Marks the program as ending; false when it already was (the sequence then runs no more).
+    virtual bool MarkShuttingDown() = 0;
     virtual void RemoveTrayIcon() = 0;
     virtual void ReleaseViewObjects() = 0;
     virtual void DestroyChildWindows() = 0;
@@ -44,8 +46,9 @@ struct ShutdownState {
     bool acceptFiles = false;
 };
 
-// The common sequence; runs without questions.
-void RunShutdownSequence(ShutdownHost& host, const ShutdownState& state, ActionWriter& log);
+// The common sequence; runs without questions, at most once. Returns false when it had run
+// already.
+bool RunShutdownSequence(ShutdownHost& host, const ShutdownState& state, ActionWriter& log);
 
 // The Exit command: asks, and on Yes runs the sequence and posts the quit message.
 // Returns true when the program is ending.

@@ -39,12 +39,13 @@ bool MemoryRegistry::DeleteKey(RegRoot root, const std::string& key)
     std::string path = Path(root, key);
     auto it = keys_.find(path);
     if (it == keys_.end()) return false;
-    auto next = std::next(it);
-    NoCaseLess less;
+    // A key with subkeys stays, as with the system call.
     std::string prefix = path + "\\";
-    if (next != keys_.end() && next->first.size() > prefix.size() &&
-        !less(next->first.substr(0, prefix.size()), prefix) && !less(prefix, next->first.substr(0, prefix.size())))
-        return false; // has subkeys
+    for (auto sub = keys_.lower_bound(prefix); sub != keys_.end(); ++sub) {
+        if (sub->first.size() <= prefix.size()) break;
+        if (!EqualsNoCase(std::string_view(sub->first).substr(0, prefix.size()), prefix)) break;
+        return false;
+    }
     keys_.erase(it);
     return true;
 }

@@ -46,7 +46,8 @@ class MemoryIni : public IniFile {
 public:
     bool Read(const char* section, const char* key, std::size_t maxChars, std::string& value) override;
     void Write(const char* section, const char* key, const std::string& value) override;
-    std::map<std::string, std::map<std::string, std::string>> sections;
+    // Section and key names compare case-insensitively, as in the profile functions.
+    std::map<std::string, std::map<std::string, std::string, NoCaseLess>, NoCaseLess> sections;
 };
 
 } // namespace kivet::testing

@@ -267,9 +267,6 @@ TEST_F(ProgramLife, ClosingTheWindowHidesItAndKeepsRunning)
               ERROR_SUCCESS);
     RegCloseKey(key);
     EXPECT_GT(width, 100u);
-
-    SendMessageA(main, WM_COMMAND, 2, 0); // Esc while hidden does nothing
-    EXPECT_TRUE(program.Running());
 }
 
 TEST_F(ProgramLife, TrayClickAndHotkeyBringTheWindowBackAndForth)
@@ -277,13 +274,68 @@ TEST_F(ProgramLife, TrayClickAndHotkeyBringTheWindowBackAndForth)
     ASSERT_TRUE(StartAndWaitForMainWindow(program, folder, ""));
     HWND main = FindMainDialog();
     ASSERT_FALSE(IsWindowVisible(main));
-    SendMessageA(main, 1037, 107, WM_LBUTTONDOWN);  // left click on the tray icon
+    SendMessageA(main, 1037, 107, WM_LBUTTONDOWN); // left click on the tray icon
     EXPECT_TRUE(IsWindowVisible(main));
     SendMessageA(main, WM_HOTKEY, 900, 0);
     EXPECT_FALSE(IsWindowVisible(main));
     SendMessageA(main, WM_HOTKEY, 900, 0);
     EXPECT_TRUE(IsWindowVisible(main));
     EXPECT_FALSE(IsIconic(main));
+}
+
+TEST_F(ProgramLife, EscapeKeyHidesTheWindowThroughTheAcceleratorTable)
+{
+    WriteIni("[GENERAL]\r\nMovetoTrayAtStartup=0\r\n");
+    ASSERT_TRUE(StartAndWaitForMainWindow(program, folder, ""));
+    HWND main = FindMainDialog();
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(main) != FALSE; }));
+    PostMessageA(main, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(main) == FALSE; }, 5000));
+    EXPECT_TRUE(program.Running());
+}
+
+TEST_F(ProgramLife, HotkeyIsRegisteredOnlyWhileTheSettingIsOn)
+{
+    // Ctrl+Alt+B (the letter when none is stored) belongs to the program while it runs.
+    ASSERT_TRUE(StartAndWaitForMainWindow(program, folder, ""));
+    EXPECT_FALSE(RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, 'B'));
+    ASSERT_TRUE(ExitProgram(program));
+    EXPECT_TRUE(RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, 'B'));
+    UnregisterHotKey(nullptr, 1);
+
+    ResetProgramRegistry();
+    WriteIni("[GENERAL]\r\nUseHotkey=0\r\n");
+    KivetProcess second;
+    ASSERT_TRUE(StartAndWaitForMainWindow(second, folder, ""));
+    EXPECT_TRUE(RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, 'B'));
+    UnregisterHotKey(nullptr, 1);
+    EXPECT_TRUE(ExitProgram(second));
+}
+
+TEST_F(ProgramLife, SecondExitWhileTheQuestionIsOpenAsksNothingMore)
+{
+    ASSERT_TRUE(StartAndWaitForMainWindow(program, folder, ""));
+    HWND main = FindMainDialog();
+    PostMessageA(main, WM_COMMAND, 105, 0);
+    HWND box = WaitFor([&] { return FindMessageBox(program.Id(), "Closing Kivet Secure Messenger"); });
+    ASSERT_NE(box, nullptr);
+    PostMessageA(main, WM_COMMAND, 32777, 0); // the tray menu's Exit
+    Sleep(500);
+    PressButton(box, IDNO);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }, 5000));
+    Sleep(500);
+    EXPECT_EQ(FindMessageBox(program.Id(), "Closing Kivet Secure Messenger"), nullptr);
+    EXPECT_TRUE(program.Running());
+}
+
+TEST_F(ProgramLife, RefusedSessionEndChangesNothing)
+{
+    WriteIni("[SENDING]\r\nActivateContextMenu=1\r\n");
+    ASSERT_TRUE(StartAndWaitForMainWindow(program, folder, "/l"));
+    std::size_t before = LogActions(Log()).size();
+    SendMessageA(FindMainDialog(), WM_ENDSESSION, FALSE, 0);
+    EXPECT_EQ(LogActions(Log()).size(), before);
+    EXPECT_TRUE(RegistryKeyExists(HKEY_CLASSES_ROOT, kVerbKey));
 }
 
 TEST_F(ProgramLife, SessionEndRunsTheShutdownWithoutQuestions)

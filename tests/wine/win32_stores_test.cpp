@@ -10,7 +10,6 @@
 #include "messenger/runtime/registry_settings.h"
 #include "messenger/runtime/settings.h"
 #include "messenger/runtime/win32/ini_file_win32.h"
-#include "messenger/runtime/win32/message_box_win32.h"
 #include "messenger/runtime/win32/registry_store_win32.h"
 
 namespace kivet {
@@ -93,7 +92,7 @@ TEST_F(Win32RegistryTest, ContextMenuVerbUnderTheClassesRoot)
     ApplyContextMenuVerb(reg, true, "C:\\K\\kivetsec.exe");
     std::string command;
     ASSERT_TRUE(reg.GetString(RegRoot::ClassesRoot, kVerbCommandKey, "", 260, command));
-    EXPECT_EQ(command, "C:\\K\\kivetsec.exe /e %1");
+    EXPECT_EQ(command, "\"C:\\K\\kivetsec.exe\" /e %1");
     RemoveContextMenuVerb(reg);
     EXPECT_FALSE(reg.KeyExists(RegRoot::ClassesRoot, kVerbKey));
 }
@@ -141,16 +140,6 @@ TEST_F(ProfileIniTest, PresentEmptyAndOverlongValues)
     ASSERT_TRUE(ini.Read("GENERAL", "UseHotkey", 3, v));
     EXPECT_EQ(v, "");
     EXPECT_FALSE(ini.Read("GENERAL", "AlwaysOnTop", 3, v));
-}
-
-TEST(MessageBoxStyle, IconsAndButtons)
-{
-    EXPECT_EQ(MessageBoxFlags({"", "", BoxButtons::Ok, BoxIcon::None}), static_cast<UINT>(MB_OK));
-    EXPECT_EQ(MessageBoxFlags({"", "", BoxButtons::Ok, BoxIcon::Stop}), static_cast<UINT>(MB_OK | MB_ICONSTOP));
-    EXPECT_EQ(MessageBoxFlags({"", "", BoxButtons::Ok, BoxIcon::Information}),
-              static_cast<UINT>(MB_OK | MB_ICONINFORMATION));
-    EXPECT_EQ(MessageBoxFlags({"", "", BoxButtons::YesNo, BoxIcon::Exclamation}),
-              static_cast<UINT>(MB_YESNO | MB_ICONEXCLAMATION));
 }
 
 } // namespace

@@ -50,9 +50,11 @@ void AddNormalTrayIcon(HWND hDlg)
 {
     char tip[100];
     FormatTrayTooltip(tip, sizeof tip, 0, 0);
-    HICON icon =
-        static_cast<HICON>(LoadImageA(Program().instance, MAKEINTRESOURCEA(IDI_TRAY_NORMAL), IMAGE_ICON, 16, 16, 0));
-    AddTrayIcon(hDlg, icon, tip);
+    ProgramState& p = Program();
+    if (!p.trayIcon)
+        p.trayIcon =
+            static_cast<HICON>(LoadImageA(p.instance, MAKEINTRESOURCEA(IDI_TRAY_NORMAL), IMAGE_ICON, 16, 16, 0));
+    AddTrayIcon(hDlg, p.trayIcon, tip);
 }
 
 BOOL MainDlg_OnInitDialog(HWND hDlg)
@@ -73,8 +75,12 @@ BOOL MainDlg_OnInitDialog(HWND hDlg)
 
 void MainDlg_Exit(HWND)
 {
+    ProgramState& p = Program();
+    if (p.exitQuestionOpen || p.shutDown) return; // a second Exit while the first one asks
+    p.exitQuestionOpen = true;
     Win32ShutdownHost host;
     RunExitCommand(host, CurrentShutdownState(), ProcessActionLog());
+    p.exitQuestionOpen = false;
 }
 
 void MainDlg_Hide(HWND)
@@ -133,7 +139,7 @@ void MainDlg_OnHotkey()
 
 void MainDlg_OnEndSession(BOOL ending)
 {
-    if (!ending) return;
+    if (!ending) return; // another program refused the end of the session: carry on
     Win32ShutdownHost host;
     RunShutdownSequence(host, CurrentShutdownState(), ProcessActionLog());
 }
@@ -151,8 +157,24 @@ bool MainDlg_OnSysCommand(WPARAM command)
     return true;
 }
 
+// Sent to every top-level window when the taskbar is created again (Explorer restarted).
+UINT TaskbarCreatedMessage()
+{
+    static const UINT message = RegisterWindowMessageA("TaskbarCreated");
+    return message;
+}
+
+void MainDlg_OnNcDestroy()
+{
+    Program().mainDialog = nullptr;
+}
+
 INT_PTR CALLBACK MainDialogProc(HWND hDlg, UINT msg, WPARAM wParam, LPARAM lParam)
 {
+    if (msg == TaskbarCreatedMessage() && msg != 0) {
+        if (!Program().shutDown) AddNormalTrayIcon(hDlg);
+        return TRUE;
+    }
     switch (msg) {
     case WM_INITDIALOG: return MainDlg_OnInitDialog(hDlg);
     case WM_COMMAND: MainDlg_OnCommand(hDlg, LOWORD(wParam)); return TRUE;
@@ -165,6 +187,7 @@ INT_PTR CALLBACK MainDialogProc(HWND hDlg, UINT msg, WPARAM wParam, LPARAM lPara
     case WM_GETMINMAXINFO: MainDlg_OnGetMinMaxInfo(reinterpret_cast<MINMAXINFO*>(lParam)); return TRUE;
     case kMsgTrayNotify: MainDlg_OnTrayNotify(hDlg, static_cast<UINT>(lParam)); return TRUE;
     case kMsgOpenContextMenuSend: MainDlg_OnContextMenuSend(hDlg); return TRUE;
+    case WM_NCDESTROY: MainDlg_OnNcDestroy(); return FALSE;
     }
     return FALSE;
 }
@@ -199,9 +222,9 @@ void RestoreMainWindow()
 {
     HWND main = Program().mainDialog;
     if (!main) return;
-    SendMessageA(main, WM_SETREDRAW, TRUE, 0);
     ShowWindow(main, SW_SHOW);
     ShowWindow(main, SW_RESTORE);
+    SendMessageA(main, WM_SETREDRAW, TRUE, 0);
     SetForegroundWindow(main);
     RedrawWindow(main, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
 }

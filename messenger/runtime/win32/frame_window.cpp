@@ -112,6 +112,8 @@ void Frame_OnDestroy()
     p.regularFont = p.boldFont = nullptr;
     if (p.popupMenus) DestroyMenu(p.popupMenus);
     p.popupMenus = nullptr;
+    if (p.trayIcon) DestroyIcon(p.trayIcon);
+    p.trayIcon = nullptr;
     PostQuitMessage(0);
     if (p.richEdit) FreeLibrary(p.richEdit);
     p.richEdit = nullptr;

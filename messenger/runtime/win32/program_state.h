@@ -31,7 +31,8 @@ struct ProgramState {
     bool richEditVersion1 = false;
 
     HANDLE startupWorker = nullptr;
-    HANDLE scanThread = nullptr;
+    HANDLE scanThread = nullptr; // the network scan, once it runs
+    HICON trayIcon = nullptr;
 
     NetworkState* network = nullptr; // created at start-up, destroyed at shutdown
 
@@ -42,8 +43,8 @@ struct ProgramState {
     bool trayIconAdded = false;
     bool autoReplyMode = false;
     bool trayBlinking = false;
-    bool minimisedToTray = false;
-    bool shuttingDown = false;
+    bool exitQuestionOpen = false; // the Exit command is asking its questions
+    bool shutDown = false;         // the shutdown sequence has run
 
     // The recipient handed over by a later start through the Network Neighborhood verb.
     char contextMenuName[20] = {};

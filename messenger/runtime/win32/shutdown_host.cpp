@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <vector>
-
 #include "messenger/browser/win32/network_state_win32.h"
 #include "messenger/mainwindow/win32/main_dialog.h"
 #include "messenger/mainwindow/win32/tray_icon.h"
@@ -19,16 +17,12 @@
 namespace kivet {
 namespace {
 
+constexpr DWORD kWorkerWaitMs = 10000;
+
 void CloseAndClear(HANDLE& handle)
 {
     if (handle) CloseHandle(handle);
     handle = nullptr;
-}
-
-BOOL CALLBACK CollectChild(HWND child, LPARAM list)
-{
-    reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
-    return TRUE;
 }
 
 } // namespace
@@ -62,6 +56,13 @@ void Win32ShutdownHost::RestoreMainWindow()
     kivet::RestoreMainWindow();
 }
 
+bool Win32ShutdownHost::MarkShuttingDown()
+{
+    bool first = !Program().shutDown;
+    Program().shutDown = true;
+    return first;
+}
+
 void Win32ShutdownHost::RemoveTrayIcon()
 {
     kivet::RemoveTrayIcon(Program().mainDialog);
@@ -72,17 +73,17 @@ void Win32ShutdownHost::ReleaseViewObjects() {}
 
 void Win32ShutdownHost::DestroyChildWindows()
 {
-    std::vector<HWND> children;
-    if (Program().mainDialog) EnumChildWindows(Program().mainDialog, CollectChild, reinterpret_cast<LPARAM>(&children));
-    for (HWND child : children)
-        if (IsWindow(child) && GetParent(child) == Program().mainDialog) DestroyWindow(child);
+    HWND main = Program().mainDialog;
+    if (!main) return;
+    while (HWND child = GetWindow(main, GW_CHILD))
+        DestroyWindow(child);
 }
 
+// The dialog is hidden here and destroyed with the frame window once the message loop ends, so
+// the timers and the hotkey of the steps that follow are still removed from a live window.
 void Win32ShutdownHost::EndMainDialog()
 {
-    ProgramState& p = Program();
-    p.shuttingDown = true;
-    if (p.mainDialog) DestroyWindow(p.mainDialog);
+    if (Program().mainDialog) ShowWindow(Program().mainDialog, SW_HIDE);
 }
 
 void Win32ShutdownHost::KillTimer(uint32_t id)
@@ -104,7 +105,10 @@ void Win32ShutdownHost::TerminateScanThread()
 
 void Win32ShutdownHost::CloseWorkerAndMailslotHandles()
 {
-    CloseAndClear(Program().startupWorker);
+    // The start-up worker fills the network state destroyed next; let it finish first.
+    ProgramState& p = Program();
+    if (p.startupWorker) WaitForSingleObject(p.startupWorker, kWorkerWaitMs);
+    CloseAndClear(p.startupWorker);
 }
 
 void Win32ShutdownHost::DestroyNetworkState()
@@ -118,8 +122,10 @@ void Win32ShutdownHost::ReleaseGdiResources() {}
 
 void Win32ShutdownHost::SaveSettings()
 {
-    ProfileIniFile ini(Program().iniPath);
+    const std::string& path = Program().iniPath;
+    ProfileIniFile ini(path);
     SaveIniSettings(ini, ProcessSettings());
+    WritePrivateProfileStringA(nullptr, nullptr, nullptr, path.c_str()); // flush the system's cache
 }
 
 void Win32ShutdownHost::RemoveContextMenuVerb()

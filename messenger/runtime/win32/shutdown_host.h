@@ -12,6 +12,7 @@ public:
     int UnreadMessageCount() override;
     void EmptyMessageStore() override;
     void RestoreMainWindow() override;
+    bool MarkShuttingDown() override;
     void RemoveTrayIcon() override;
     void ReleaseViewObjects() override;
     void DestroyChildWindows() override;

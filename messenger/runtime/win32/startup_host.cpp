@@ -13,6 +13,25 @@
 #include "messenger/runtime/win32/startup_worker.h"
 
 namespace kivet {
+namespace {
+
+constexpr UINT kInstanceReplyMs = 30000;
+
+// Lets the running instance bring its window to the front when this start asks it to; the call
+// exists from Windows 98 and 2000 on, so it is looked up at run time.
+void AllowToComeForward(HWND running)
+{
+    using AllowFn = BOOL(WINAPI*)(DWORD);
+    HMODULE user = GetModuleHandleA("user32.dll");
+    auto allow =
+        user ? reinterpret_cast<AllowFn>(reinterpret_cast<void*>(GetProcAddress(user, "AllowSetForegroundWindow")))
+             : nullptr;
+    DWORD processId = 0;
+    GetWindowThreadProcessId(running, &processId);
+    if (allow && processId) allow(processId);
+}
+
+} // namespace
 
 void Win32StartupHost::InitCommonControlsAndOle()
 {
@@ -58,14 +77,18 @@ std::string Win32StartupHost::ProgramDirectory()
 
 std::string Win32StartupHost::CommandArguments()
 {
-    return std::string(SkipProgramName(GetCommandLineA()));
+    ProgramDirectory();
+    return std::string(SkipProgramName(GetCommandLineA(), Program().programPath));
 }
 
 bool Win32StartupHost::SendToRunningInstance(unsigned message, unsigned wParam)
 {
     HWND running = FindWindowA(Program().className, nullptr);
     if (!running) return false;
-    SendMessageA(running, message, wParam, 0);
+    AllowToComeForward(running);
+    // A hung instance must not hang this one too.
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(running, message, wParam, 0, SMTO_ABORTIFHUNG, kInstanceReplyMs, &ignored);
     return true;
 }
 
@@ -122,7 +145,7 @@ int Win32StartupHost::RunMessageLoop()
 {
     ProgramState& p = Program();
     p.accelerators = LoadAcceleratorsA(p.instance, MAKEINTRESOURCEA(IDR_ACCELERATORS));
-    MSG msg;
+    MSG msg{};
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
         if (p.mainDialog && p.accelerators && TranslateAcceleratorA(p.mainDialog, p.accelerators, &msg)) continue;
         TranslateMessage(&msg);

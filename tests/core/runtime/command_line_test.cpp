@@ -62,6 +62,12 @@ TEST(CommandLineParse, SkipsProgramName)
     EXPECT_EQ(SkipProgramName("\"C:\\Program Files\\Kivet\\kivetsec.exe\" /s PC hi"), " /s PC hi");
     EXPECT_EQ(SkipProgramName("\"unterminated"), "");
     EXPECT_EQ(SkipProgramName(""), "");
+    // Started through the shell verb with an unquoted path that holds blanks.
+    const char* path = "C:\\Program Files\\Kivet\\kivetsec.exe";
+    EXPECT_EQ(SkipProgramName("C:\\Program Files\\Kivet\\kivetsec.exe /e \\\\PC7", path), " /e \\\\PC7");
+    EXPECT_EQ(SkipProgramName("c:\\program files\\kivet\\KIVETSEC.EXE", path), "");
+    EXPECT_EQ(SkipProgramName("\"C:\\Program Files\\Kivet\\kivetsec.exe\" /l", path), " /l");
+    EXPECT_EQ(SkipProgramName("C:\\Program Files\\Kivet\\kivetsec.exex /l", path), " Files\\Kivet\\kivetsec.exex /l");
 }
 
 TEST(CommandLineKeys, ClassifiedCaseInsensitively)

@@ -57,6 +57,19 @@ TEST(RegistryGeometry, PairsApplyOnlyWhenBothValuesExist)
     EXPECT_FALSE(LoadMainWindowPlacement(reg).hasPosition); // the two windows keep separate values
 }
 
+TEST(RegistryDouble, KeysWithSubkeysAreNotDeleted)
+{
+    // The double must refuse like the system registry, whatever names sort between them.
+    MemoryRegistry reg;
+    reg.CreateKey(kUser, "K\\A\\Sub");
+    reg.CreateKey(kUser, "K\\AB");
+    reg.CreateKey(kUser, "K\\A-B");
+    EXPECT_FALSE(reg.DeleteKey(kUser, "K\\A"));
+    EXPECT_TRUE(reg.DeleteKey(kUser, "K\\a\\sub"));
+    EXPECT_TRUE(reg.DeleteKey(kUser, "K\\A"));
+    EXPECT_TRUE(reg.KeyExists(kUser, "K\\AB"));
+}
+
 TEST(RegistryValues, ContextMenuHoldsNineteenCharacters)
 {
     MemoryRegistry reg;
@@ -111,7 +124,7 @@ TEST(ShellIntegration, RunValueFollowsTheSetting)
     ApplyRunAtStartup(reg, true, "C:\\K\\kivetsec.exe");
     std::string run;
     ASSERT_TRUE(reg.GetString(kUser, kRunKey, "Kivet Secure Messenger", 260, run));
-    EXPECT_EQ(run, "C:\\K\\kivetsec.exe");
+    EXPECT_EQ(run, "\"C:\\K\\kivetsec.exe\"");
     ApplyRunAtStartup(reg, false, "C:\\K\\kivetsec.exe");
     EXPECT_EQ(reg.Find(kUser, kRunKey, "Kivet Secure Messenger"), nullptr);
 }
@@ -137,7 +150,7 @@ TEST(ShellIntegration, ContextMenuVerbCreatedAndRemoved)
     ApplyContextMenuVerb(reg, true, "C:\\K\\kivetsec.exe");
     std::string command;
     ASSERT_TRUE(reg.GetString(RegRoot::ClassesRoot, kVerbCommandKey, "", 260, command));
-    EXPECT_EQ(command, "C:\\K\\kivetsec.exe /e %1");
+    EXPECT_EQ(command, "\"C:\\K\\kivetsec.exe\" /e %1");
     RemoveContextMenuVerb(reg);
     EXPECT_FALSE(reg.KeyExists(RegRoot::ClassesRoot, kVerbCommandKey));
     EXPECT_FALSE(reg.KeyExists(RegRoot::ClassesRoot, kVerbKey));

@@ -43,6 +43,13 @@ public:
     int UnreadMessageCount() override { return unread; }
     void EmptyMessageStore() override { Add("empty-store"); }
     void RestoreMainWindow() override { Add("restore"); }
+    bool shutDown = false;
+    bool MarkShuttingDown() override
+    {
+        bool first = !shutDown;
+        shutDown = true;
+        return first;
+    }
     void RemoveTrayIcon() override { Add("tray-removed"); }
     void ReleaseViewObjects() override { Add("view-objects"); }
     void DestroyChildWindows() override { Add("children"); }
@@ -163,6 +170,24 @@ TEST_F(Shutdown, UnreadMessagesAndNoRestoresTheWindowAndCancels)
     EXPECT_FALSE(RunExitCommand(host, {}, log));
     EXPECT_EQ(seq.back(), "restore");
     EXPECT_EQ(std::count(seq.begin(), seq.end(), "empty-store"), 0);
+    EXPECT_EQ(std::count(seq.begin(), seq.end(), "quit"), 0);
+}
+
+TEST_F(Shutdown, SequenceRunsOnlyOnce)
+{
+    EXPECT_TRUE(RunShutdownSequence(host, {}, log));
+    std::size_t after = seq.size();
+    EXPECT_FALSE(RunShutdownSequence(host, {}, log));
+    EXPECT_EQ(seq.size(), after);
+}
+
+TEST_F(Shutdown, SessionEndWhileTheQuitQuestionIsOpenIsNotRepeatedByYes)
+{
+    // The session ends (and runs the sequence) while the box waits; Yes then changes nothing.
+    host.answers = {BoxAnswer::Yes};
+    host.shutDown = true;
+    EXPECT_FALSE(RunExitCommand(host, {}, log));
+    EXPECT_EQ(std::count(seq.begin(), seq.end(), "save"), 0);
     EXPECT_EQ(std::count(seq.begin(), seq.end(), "quit"), 0);
 }
 
