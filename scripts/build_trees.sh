@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sourced by the scripts: configure and build the two trees.
 #   kivet_build_native            native tree (portable code and its unit tests, sanitizers on)
+#   kivet_build_tsan              native tree with ThreadSanitizer, for the concurrency tests
 #   kivet_build_windows [target]  MinGW-w64 tree (the deliverables and the Wine tests)
 
 KIVET_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -8,6 +9,12 @@ KIVET_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 kivet_build_native() {
     cmake -S "$KIVET_ROOT" -B "$KIVET_ROOT/build/native" -DCMAKE_BUILD_TYPE=Debug >/dev/null
     cmake --build "$KIVET_ROOT/build/native" -j "$(nproc)"
+}
+
+# The concurrency tests again, under ThreadSanitizer (it cannot share a build with ASan).
+kivet_build_tsan() {
+    cmake -S "$KIVET_ROOT" -B "$KIVET_ROOT/build/tsan" -DCMAKE_BUILD_TYPE=Debug -DKIVET_TSAN=ON >/dev/null
+    cmake --build "$KIVET_ROOT/build/tsan" -j "$(nproc)"
 }
 
 kivet_build_windows() {
