@@ -14,8 +14,16 @@ add_library(kivet_win32 STATIC
     runtime/win32/startup_host.cpp
     runtime/win32/startup_worker.cpp
     send/win32/send_dialog_entry.cpp
+    mainwindow/win32/receive_timers.cpp
+    transport/win32/mailslot_setup_host.cpp
+    transport/win32/mailslots.cpp
+    transport/win32/messenger_service.cpp
+    transport/win32/win32_codec.cpp
+    transport/win32/receive_context_win32.cpp
+    transport/win32/relay_state.cpp
+    history/win32/history_entry.cpp
 )
-target_link_libraries(kivet_win32 PUBLIC kivet_runtime netapi32 wsock32 comctl32 ole32 shell32 user32 gdi32 advapi32)
+target_link_libraries(kivet_win32 PUBLIC kivet_runtime kivet_transport kivet_store kivet_relay winmm netapi32 wsock32 comctl32 ole32 shell32 user32 gdi32 advapi32)
 
 add_executable(kivetsec WIN32 runtime/win32/winmain.cpp resources/kivetsec.rc)
 target_link_libraries(kivetsec PRIVATE kivet_win32)

@@ -11,6 +11,7 @@ bash "$ROOT/scripts/setup.sh"
 source "$ROOT/scripts/build_trees.sh"
 kivet_build_native
 kivet_build_tsan
+kivet_build_fuzz
 kivet_build_windows
 
 status=0
@@ -19,6 +20,9 @@ echo "== Native unit tests"
 
 echo "== Concurrency tests under ThreadSanitizer"
 (cd "$ROOT/build/tsan" && ctest --output-on-failure -j "$JOBS" -R 'Concurrency') || status=1
+
+echo "== Fuzzing the network readers for a bounded time (longer by hand: see tests/fuzz)"
+(cd "$ROOT/build/fuzz" && ctest --output-on-failure) || status=1
 
 echo "== Windows tests under Wine"
 source "$ROOT/scripts/wine_session.sh"

@@ -6,7 +6,7 @@
 namespace kivet {
 
 enum class BoxButtons { Ok, YesNo };
-enum class BoxIcon { None, Information, Exclamation, Stop };
+enum class BoxIcon { None, Information, Exclamation, Stop, Question };
 enum class BoxAnswer { Ok, Yes, No, Other };
 
 struct BoxSpec {

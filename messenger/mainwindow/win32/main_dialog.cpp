@@ -12,6 +12,8 @@
 #include "messenger/runtime/win32/registry_store_win32.h"
 #include "messenger/runtime/win32/shutdown_host.h"
 #include "messenger/send/win32/send_dialog_entry.h"
+#include "messenger/mainwindow/win32/receive_timers.h"
+#include "messenger/transport/win32/mailslot_setup_host.h"
 
 namespace kivet {
 namespace {
@@ -65,6 +67,8 @@ BOOL MainDlg_OnInitDialog(HWND hDlg)
     g_minimumSize = {created.right - created.left, created.bottom - created.top};
 
     ApplySettings(hDlg);
+    if (!CreateProgramMailslots(hDlg)) ExitProcess(0);
+    StartReceiveTimers(hDlg);
     AddNormalTrayIcon(hDlg);
     SetWindowIcons(hDlg);
     AdjustSystemMenu(hDlg);
@@ -188,6 +192,7 @@ INT_PTR CALLBACK MainDialogProc(HWND hDlg, UINT msg, WPARAM wParam, LPARAM lPara
     case kMsgTrayNotify: MainDlg_OnTrayNotify(hDlg, static_cast<UINT>(lParam)); return TRUE;
     case kMsgOpenContextMenuSend: MainDlg_OnContextMenuSend(hDlg); return TRUE;
     case WM_NCDESTROY: MainDlg_OnNcDestroy(); return FALSE;
+    case WM_TIMER: return OnReceiveTimer(hDlg, wParam);
     }
     return FALSE;
 }

@@ -39,6 +39,16 @@ void AddTrayIcon(HWND owner, HICON icon, const char* tooltip)
     Program().trayIconAdded = Shell_NotifyIconA(NIM_ADD, &data) != FALSE;
 }
 
+void ModifyTrayIcon(HWND owner, HICON icon, const char* tooltip)
+{
+    if (!Program().trayIconAdded) return;
+    NOTIFYICONDATAA data = TrayRecord(owner);
+    data.uFlags = NIF_TIP | (icon ? NIF_ICON : 0);
+    data.hIcon = icon;
+    lstrcpynA(data.szTip, tooltip, 64);
+    Shell_NotifyIconA(NIM_MODIFY, &data);
+}
+
 void RemoveTrayIcon(HWND owner)
 {
     if (!Program().trayIconAdded) return;

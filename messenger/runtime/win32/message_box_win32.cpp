@@ -10,6 +10,7 @@ UINT MessageBoxFlags(const BoxSpec& box)
     case BoxIcon::Information: flags |= MB_ICONINFORMATION; break;
     case BoxIcon::Exclamation: flags |= MB_ICONEXCLAMATION; break;
     case BoxIcon::Stop: flags |= MB_ICONSTOP; break;
+    case BoxIcon::Question: flags |= MB_ICONQUESTION; break;
     }
     return flags;
 }

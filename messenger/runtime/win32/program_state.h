@@ -9,6 +9,14 @@
 
 namespace kivet {
 
+// The four mailslots the program reads.
+struct MailslotHandles {
+    HANDLE plain = INVALID_HANDLE_VALUE;
+    HANDLE group = INVALID_HANDLE_VALUE;
+    HANDLE autoReply = INVALID_HANDLE_VALUE;
+    HANDLE relayClient = INVALID_HANDLE_VALUE;
+};
+
 struct ProgramState {
     HINSTANCE instance = nullptr;
     std::string programDirectory; // with its trailing backslash
@@ -35,6 +43,7 @@ struct ProgramState {
     HICON trayIcon = nullptr;
 
     NetworkState* network = nullptr; // created at start-up, destroyed at shutdown
+    MailslotHandles mailslots;
 
     std::string hotkeyLetter;
     uint32_t scanDelay = 15;
@@ -43,6 +52,7 @@ struct ProgramState {
     bool trayIconAdded = false;
     bool autoReplyMode = false;
     bool trayBlinking = false;
+    bool scrollLockBlinking = false;
     bool exitQuestionOpen = false; // the Exit command is asking its questions
     bool shutDown = false;         // the shutdown sequence has run
 

@@ -13,6 +13,7 @@
 #include "messenger/runtime/win32/message_box_win32.h"
 #include "messenger/runtime/win32/program_state.h"
 #include "messenger/runtime/win32/registry_store_win32.h"
+#include "messenger/transport/win32/mailslot_setup_host.h"
 
 namespace kivet {
 namespace {
@@ -109,6 +110,7 @@ void Win32ShutdownHost::CloseWorkerAndMailslotHandles()
     ProgramState& p = Program();
     if (p.startupWorker) WaitForSingleObject(p.startupWorker, kWorkerWaitMs);
     CloseAndClear(p.startupWorker);
+    CloseProgramMailslots();
 }
 
 void Win32ShutdownHost::DestroyNetworkState()

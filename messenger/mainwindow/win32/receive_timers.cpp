@@ -1,0 +1,168 @@
+#include "messenger/mainwindow/win32/receive_timers.h"
+
+#include <mmsystem.h>
+
+#include "messenger/mainwindow/tray_animation.h"
+#include "messenger/mainwindow/win32/main_dialog.h"
+#include "messenger/mainwindow/win32/tray_icon.h"
+#include "messenger/messages.h"
+#include "messenger/resources/resource.h"
+#include "messenger/runtime/action_log.h"
+#include "messenger/runtime/settings.h"
+#include "messenger/runtime/win32/program_state.h"
+#include "messenger/store/message_store.h"
+#include "messenger/transport/poll_auto_reply.h"
+#include "messenger/transport/poll_group.h"
+#include "messenger/transport/poll_plain.h"
+#include "messenger/transport/win32/mailslots.h"
+#include "messenger/transport/win32/receive_context_win32.h"
+#include "messenger/transport/win32/relay_state.h"
+#include "messenger/transport/win32/win32_codec.h"
+
+namespace kivet {
+namespace {
+
+constexpr UINT kPollPeriodMs = 3000;
+constexpr UINT kTrayBlinkMs = 250;
+constexpr UINT kScrollLockMs = 300;
+constexpr UINT kMinuteMs = 60000;
+
+TrayAnimation g_animation;
+bool g_scrollLockPressed = false; // which key event the next blink sends
+
+Win32MailslotWriter Writer(ReceiveContext& context)
+{
+    return Win32MailslotWriter(context.LocalComputer());
+}
+
+HICON LoadTrayIcon(UINT id)
+{
+    return static_cast<HICON>(LoadImageA(Program().instance, MAKEINTRESOURCEA(id), IMAGE_ICON, 16, 16, 0));
+}
+
+void UpdateTrayTip(HWND mainDialog, HICON icon)
+{
+    StoreCounts counts = ProcessMessageStore().Counts();
+    char tip[100];
+    FormatTrayTooltip(tip, sizeof tip, counts.total, counts.unread);
+    ModifyTrayIcon(mainDialog, icon, tip);
+}
+
+// New messages start the tray animation (not in Auto-Reply mode) and the Scroll Lock light.
+void StartBlinkingForUnread(HWND mainDialog)
+{
+    ProgramState& p = Program();
+    if (ProcessMessageStore().Counts().unread == 0) return;
+    if (!p.autoReplyMode && !p.trayBlinking) {
+        g_animation.Restart();
+        p.trayBlinking = true;
+        SetTimer(mainDialog, kTimerTrayBlink, kTrayBlinkMs, nullptr);
+    }
+    if (ProcessSettings().ScrollLock && !p.scrollLockBlinking) {
+        g_scrollLockPressed = false;
+        p.scrollLockBlinking = true;
+        SetTimer(mainDialog, kTimerScrollLock, kScrollLockMs, nullptr);
+    }
+}
+
+void Announce(HWND mainDialog, const char* what)
+{
+    ProgramState& p = Program();
+    const Settings& s = ProcessSettings();
+    WriteAction(what);
+    if (!p.autoReplyMode) {
+        if (s.PCSpeakerBeep) Beep(700, 100);
+        if (s.PlaySoundOnReceive && !p.soundPath.empty()) sndPlaySoundA(p.soundPath.c_str(), SND_ASYNC | SND_NODEFAULT);
+        if (s.PopupOnReceive && (IsIconic(mainDialog) || !IsWindowVisible(mainDialog))) RestoreMainWindow();
+        if (s.JumpToLastMsg) ProcessMessageStore().MakeNewestCurrent();
+    }
+    UpdateTrayTip(mainDialog, nullptr);
+    WriteAction(std::string(what) + " Complete.");
+}
+
+void OnPlainTimer(HWND mainDialog)
+{
+    ProgramState& p = Program();
+    Win32ReceiveContext context;
+    Win32MailslotWriter writer = Writer(context);
+    if (ProcessSettings().UseServer) {
+        Win32MailslotReader relay(p.mailslots.relayClient);
+        ReadGroupLists(relay, RelayServerGroups(), SystemCodec());
+    }
+    Win32MailslotReader reader(p.mailslots.plain);
+    if (PollPlain(reader, writer, SystemCodec(), context, ProcessMessageStore()) != 1) return;
+    StartBlinkingForUnread(mainDialog);
+    Announce(mainDialog, "New common message has been received.");
+}
+
+void OnGroupTimer(HWND mainDialog)
+{
+    Win32ReceiveContext context;
+    Win32MailslotWriter writer = Writer(context);
+    Win32MailslotReader reader(Program().mailslots.group);
+    if (PollGroup(reader, writer, SystemCodec(), context, ProcessMessageStore(), ProcessReceiptTable()) != 1) return;
+    StartBlinkingForUnread(mainDialog);
+    Announce(mainDialog, "New group message has been received.");
+}
+
+// Auto-Reply mode: requests for this user's Auto-Reply message are answered on the way.
+void OnAutoReplyTimer()
+{
+    Win32ReceiveContext context;
+    Win32MailslotWriter writer = Writer(context);
+    Win32MailslotReader reader(Program().mailslots.autoReply);
+    AutoReplyFields answer;
+    PollAutoReply(reader, writer, SystemCodec(), context, answer);
+}
+
+void OnTrayBlinkTimer(HWND mainDialog)
+{
+    static HICON frames[3] = {};
+    uint32_t id = g_animation.NextIcon();
+    HICON& icon = frames[id == 336 ? 0 : (id == 337 ? 1 : 2)];
+    if (!icon) icon = LoadTrayIcon(id);
+    UpdateTrayTip(mainDialog, icon);
+}
+
+// Alternately releases and presses Scroll Lock, starting with the release.
+void OnScrollLockTimer()
+{
+    DWORD flags = g_scrollLockPressed ? 0 : KEYEVENTF_KEYUP;
+    keybd_event(VK_SCROLL, 0x46, KEYEVENTF_EXTENDEDKEY | flags, 0);
+    g_scrollLockPressed = !g_scrollLockPressed;
+}
+
+// The minute tick, running only while automatic scans are on: the relay server's refresh (the
+// network scan schedule joins it with the network browser).
+void OnMinuteTimer()
+{
+    RelayNames names = CurrentRelayNames();
+    Win32MailslotWriter writer(names.computer);
+    Win32MailslotReader reader(Program().mailslots.relayClient);
+    RunRelayMinute(ProcessSettings().UseServer != 0, names.Identity(), RelayMinuteCounter(), reader,
+                   RelayServerGroups(), SystemCodec(), writer);
+}
+
+} // namespace
+
+void StartReceiveTimers(HWND mainDialog)
+{
+    SetTimer(mainDialog, kTimerPlainPoll, kPollPeriodMs, nullptr);
+    SetTimer(mainDialog, kTimerGroupPoll, kPollPeriodMs, nullptr);
+    if (ProcessSettings().AutoScan) SetTimer(mainDialog, kTimerAutoScan, kMinuteMs, nullptr);
+}
+
+bool OnReceiveTimer(HWND mainDialog, UINT_PTR timer)
+{
+    switch (timer) {
+    case kTimerPlainPoll: OnPlainTimer(mainDialog); return true;
+    case kTimerGroupPoll: OnGroupTimer(mainDialog); return true;
+    case kTimerAutoReplyPoll: OnAutoReplyTimer(); return true;
+    case kTimerTrayBlink: OnTrayBlinkTimer(mainDialog); return true;
+    case kTimerScrollLock: OnScrollLockTimer(); return true;
+    case kTimerAutoScan: OnMinuteTimer(); return true;
+    }
+    return false;
+}
+
+} // namespace kivet

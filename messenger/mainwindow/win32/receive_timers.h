@@ -1,0 +1,13 @@
+// The main window's receiving timers: the plain (420), group (421) and auto-reply (444) polls and
+// the announcement of what they stored.
+#pragma once
+
+#include <windows.h>
+
+namespace kivet {
+
+void StartReceiveTimers(HWND mainDialog);
+// Handles WM_TIMER for the receiving timers; false for other timers.
+bool OnReceiveTimer(HWND mainDialog, UINT_PTR timer);
+
+} // namespace kivet

@@ -1,0 +1,103 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "messenger/mainwindow/command_states.h"
+#include "messenger/mainwindow/emoticon_table.h"
+
+namespace kivet {
+namespace {
+
+TEST(CommandStates, FollowTheStore)
+{
+    CommandStates empty = ComputeCommandStates(0, 0);
+    EXPECT_FALSE(empty.deleteMessage || empty.deleteAll || empty.previous || empty.next || empty.messageDetails ||
+                 empty.browseComputer || empty.addToQuickList || empty.addToIgnoreList);
+
+    CommandStates one = ComputeCommandStates(1, 1);
+    EXPECT_TRUE(one.deleteMessage && one.deleteAll && one.messageDetails && one.browseComputer && one.addToQuickList &&
+                one.addToIgnoreList);
+    EXPECT_FALSE(one.previous);
+    EXPECT_FALSE(one.next);
+
+    struct Row {
+        int total, current;
+        bool previous, next;
+    } rows[] = {{3, 1, false, true}, {3, 2, true, true}, {3, 3, true, false}, {2, 1, false, true}, {2, 2, true, false}};
+    for (const Row& r : rows) {
+        CommandStates s = ComputeCommandStates(r.total, r.current);
+        EXPECT_EQ(s.previous, r.previous) << r.total << "/" << r.current;
+        EXPECT_EQ(s.next, r.next) << r.total << "/" << r.current;
+        EXPECT_TRUE(s.deleteMessage);
+    }
+}
+
+std::vector<FoundEmoticon> Find(const std::string& text)
+{
+    std::vector<FoundEmoticon> found;
+    FindEmoticons(text, [&](const FoundEmoticon& f) { found.push_back(f); });
+    return found;
+}
+
+TEST(EmoticonMatching, CodesAreFoundCaseSensitivelyInTableOrder)
+{
+    auto word = Find("hello [:)]");
+    ASSERT_EQ(word.size(), 1u);
+    EXPECT_EQ(word[0].n, 1);
+    EXPECT_EQ(word[0].position, 6u);
+
+    EXPECT_TRUE(Find("[:D]").empty()) << "the upper-case form of [:d] is text";
+    ASSERT_EQ(Find("[:d]").size(), 1u);
+    EXPECT_EQ(Find("[sun]")[0].n, 18);
+    EXPECT_EQ(Find("[:'(]")[0].n, 13);
+    EXPECT_TRUE(Find("[:)").empty());
+    EXPECT_TRUE(Find("").empty());
+}
+
+TEST(EmoticonMatching, EndOfTextBackToBackAndLineBreaks)
+{
+    auto end = Find("bye[(y)]");
+    ASSERT_EQ(end.size(), 1u);
+    EXPECT_EQ(end[0].n, 6);
+
+    auto pair = Find("[:)][;)]");
+    ASSERT_EQ(pair.size(), 2u);
+    EXPECT_EQ(pair[0].n, 1);
+    EXPECT_EQ(pair[1].n, 3);
+    EXPECT_EQ(pair[1].position, 4u);
+
+    EXPECT_TRUE(Find("[:\r\n)]").empty()) << "a code split by a line break stays text";
+
+    // After two line breaks the control position is two characters behind the text position.
+    auto lines = Find("a\r\nb\r\n[(l)]");
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].position, 6u);
+    EXPECT_EQ(lines[0].controlPosition, 4u);
+}
+
+TEST(EmoticonTable, EveryCodeMatchesItselfAndOnlyItself)
+{
+    for (int n = 1; n <= kEmoticonCount; ++n) {
+        std::string code(EmoticonCode(n));
+        ASSERT_GE(code.size(), 4u);
+        ASSERT_LE(code.size(), 5u);
+        EXPECT_EQ(EmoticonAt(code, 0), n) << code;
+    }
+    EXPECT_EQ(EmoticonPictureFile(1), "emimg_01.gif");
+    EXPECT_EQ(EmoticonPictureFile(42), "emimg_42.gif");
+    EXPECT_EQ(EmoticonBitmap(42), 7274u);
+}
+
+TEST(EmoticonPicker, HitTestCoversTheGridOnly)
+{
+    struct Row {
+        int x, y, entry;
+    } rows[] = {{0, 0, 1},   {29, 29, 1}, {30, 0, 2},    {179, 0, 6}, {0, 30, 7}, {179, 209, 42},
+                {180, 0, 0}, {0, 210, 0}, {183, 213, 0}, {-1, 5, 0},  {5, -1, 0}, {95, 125, 28}};
+    for (const Row& r : rows)
+        EXPECT_EQ(PickerEntryAt(r.x, r.y), r.entry) << r.x << "," << r.y;
+}
+
+} // namespace
+} // namespace kivet

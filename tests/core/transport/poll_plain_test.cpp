@@ -1,0 +1,303 @@
+#include "messenger/transport/poll_plain.h"
+
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "common/fixed_text.h"
+#include "tests/core/transport/fakes.h"
+#include "tests/core/transport/table_codec.h"
+#include "tests/core/transport/wire_samples.h"
+
+namespace kivet {
+namespace {
+
+using namespace std::string_literals;
+using test::PlainWire;
+using test::ServiceWire;
+
+class PollPlainTest : public testing::Test {
+protected:
+    int Poll() { return PollPlain(reader, writer, test::TestCodec(), context, store); }
+    std::vector<MessageRecord> Records() { return test::StoredRecords(store); }
+
+    std::vector<std::string> Texts()
+    {
+        std::vector<std::string> texts;
+        for (const MessageRecord& record : Records())
+            texts.emplace_back(FieldText(record.text));
+        return texts;
+    }
+
+    void PushMessage(std::string_view text, std::string_view recipient = "jsmith", std::string_view sender = "BOB")
+    {
+        reader.Push(PlainWire(sender, recipient, text, "PC-BOB", 0));
+    }
+
+    void PushPiece(std::string_view text) { reader.Push(PlainWire("BOB", "jsmith", text, "PC-BOB", 2)); }
+
+    test::QueueReader reader;
+    test::RecordingWriter writer;
+    test::ScriptedContext context;
+    MessageStore store;
+};
+
+using TextList = std::vector<std::string>;
+
+TEST_F(PollPlainTest, QueryFailureOrEmptyMailslotGivesMinusOne)
+{
+    EXPECT_EQ(Poll(), -1);
+    PushMessage("hi");
+    reader.failPeek = true;
+    EXPECT_EQ(Poll(), -1);
+    EXPECT_EQ(reader.reads, 0);
+    EXPECT_EQ(store.Counts().total, 0);
+}
+
+TEST_F(PollPlainTest, ShortDatagramAtTheHeadIsDroppedWithoutBlockingTheMailslot)
+{
+    reader.Push("A\0B\0x"s);
+    PushMessage("after");
+    EXPECT_EQ(Poll(), -1);
+    EXPECT_EQ(store.Counts().total, 0);
+    EXPECT_EQ(Poll(), 1);
+    EXPECT_EQ(Texts(), (TextList{"after"}));
+}
+
+TEST_F(PollPlainTest, StoredRecordIsNormalisedAndConvertedFromOem)
+{
+    reader.Push(PlainWire("\x90LODIE", "jSMITH", "caf\x82", "PC-\x8E", 0));
+    EXPECT_EQ(Poll(), 1);
+    const std::vector<MessageRecord> records = Records();
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0].unread, 1);
+    EXPECT_EQ(records[0].secure, 0);
+    EXPECT_EQ(FieldText(records[0].receivedAt), context.receivedAt);
+    EXPECT_EQ(FieldText(records[0].sender), "\xC9lodie");
+    EXPECT_EQ(FieldText(records[0].recipient), "Jsmith");
+    EXPECT_EQ(FieldText(records[0].text), "caf\xE9");
+    EXPECT_EQ(FieldText(records[0].originName), "PC-\xC4");
+    EXPECT_EQ(context.pauses, std::vector<unsigned>{100});
+}
+
+TEST_F(PollPlainTest, ServiceFormIsStoredWithoutOrigin)
+{
+    reader.Push(ServiceWire("PC-01", "PC-07", "Server going down"));
+    EXPECT_EQ(Poll(), 1);
+    const std::vector<MessageRecord> records = Records();
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(FieldText(records[0].sender), "Pc-01");
+    EXPECT_EQ(FieldText(records[0].originName), "");
+}
+
+TEST_F(PollPlainTest, InvalidDatagramsAreSkippedAndThePassGoesOn)
+{
+    reader.Push("garbage without terminators"s);
+    reader.Push("\0\0text\0"s);
+    reader.Push("only\0one"s);
+    PushMessage("kept");
+    EXPECT_EQ(Poll(), 1);
+    EXPECT_EQ(Texts(), (TextList{"kept"}));
+    EXPECT_TRUE(reader.queue.empty());
+}
+
+TEST_F(PollPlainTest, PassWithOnlyDuplicatesStillReturnsOne)
+{
+    PushMessage("same");
+    PushMessage("same");
+    EXPECT_EQ(Poll(), 1);
+    PushMessage("same");
+    EXPECT_EQ(Poll(), 1);
+    EXPECT_EQ(Texts(), (TextList{"same"}));
+}
+
+TEST_F(PollPlainTest, SameTextToAnotherRecipientIsStoredAgain)
+{
+    PushMessage("same", "jsmith");
+    PushMessage("same", "PC-07");
+    PushMessage("same", "jsmith", "ALICE");
+    EXPECT_EQ(Poll(), 1);
+    EXPECT_EQ(store.Counts().total, 3);
+}
+
+TEST_F(PollPlainTest, StoredMessagesGoToTheHistoryAndDuplicatesDoNot)
+{
+    context.settings.logHistory = true;
+    PushMessage("one");
+    PushMessage("one");
+    PushMessage("two");
+    EXPECT_EQ(Poll(), 1);
+    ASSERT_EQ(context.incoming.size(), 2u);
+    EXPECT_EQ(FieldText(context.incoming[1].text), "two");
+}
+
+TEST_F(PollPlainTest, ThreePiecesBecomeOneRecord)
+{
+    PushPiece(std::string(300, 'a'));
+    PushPiece(std::string(300, 'b'));
+    PushPiece("end");
+    EXPECT_EQ(Poll(), 1);
+    EXPECT_EQ(Texts(), (TextList{std::string(300, 'a') + std::string(300, 'b') + "end"}));
+    EXPECT_EQ(FieldText(Records()[0].sender), "Bob");
+}
+
+TEST_F(PollPlainTest, PieceReceivedTwiceInARowIsJoinedOnce)
+{
+    PushPiece(std::string(300, 'a'));
+    PushPiece(std::string(300, 'a'));
+    PushPiece("end");
+    PushPiece("end");
+    EXPECT_EQ(Poll(), 1);
+    EXPECT_EQ(Texts(), (TextList{std::string(300, 'a') + "end"}));
+}
+
+TEST_F(PollPlainTest, WhileCollectingOtherDatagramsAreNotStored)
+{
+    PushMessage("before");
+    PushPiece(std::string(300, 'a'));
+    PushMessage("between");
+    PushPiece("end");
+    EXPECT_EQ(Poll(), 1);
+    EXPECT_EQ(Texts(), (TextList{"before", std::string(300, 'a') + "end"}));
+}
+
+TEST_F(PollPlainTest, JoinedTextIsCutToTheRecordsWidth)
+{
+    for (int i = 0; i < 17; ++i)
+        PushPiece(std::string(300, static_cast<char>('a' + i)));
+    EXPECT_EQ(Poll(), 1);
+    const std::string text = Texts().at(0);
+    EXPECT_EQ(text.size(), 4999u);
+    EXPECT_EQ(text.substr(4800), std::string(199, 'q'));
+}
+
+TEST_F(PollPlainTest, JoinedMessageSkipsTheDuplicateTestAndGoesToTheHistory)
+{
+    context.settings.logHistory = true;
+    for (int poll = 0; poll < 2; ++poll) {
+        PushPiece(std::string(300, 'a'));
+        PushPiece("");
+        EXPECT_EQ(Poll(), 1);
+    }
+    EXPECT_EQ(Texts(), (TextList{std::string(300, 'a'), std::string(300, 'a')}));
+    EXPECT_EQ(context.incoming.size(), 2u);
+}
+
+struct WorkgroupRow {
+    const char* recipient;
+    bool discarded;
+};
+
+TEST_F(PollPlainTest, IgnorWorkgroupDropsWorkgroupAndStarMessagesAndKeepsTheUsers)
+{
+    context.settings.ignorWorkgroup = true;
+    const WorkgroupRow rows[] = {
+        {"OFFICE", true}, {"office", true}, {"*", true}, {"jsmith", false}, {"OFFICE2", false}, {"PC-07", false},
+    };
+    for (const WorkgroupRow& row : rows) {
+        SCOPED_TRACE(row.recipient);
+        store.Clear();
+        PushMessage("hello", row.recipient);
+        EXPECT_EQ(Poll(), row.discarded ? -1 : 1);
+        EXPECT_EQ(store.Counts().total, row.discarded ? 0 : 1);
+    }
+}
+
+TEST_F(PollPlainTest, WorkgroupMessagesAreStoredWhenIgnorWorkgroupIsOff)
+{
+    PushMessage("to all", "OFFICE");
+    PushMessage("to star", "*");
+    EXPECT_EQ(Poll(), 1);
+    EXPECT_EQ(store.Counts().total, 2);
+}
+
+TEST_F(PollPlainTest, UnknownWorkgroupDoesNotMatchAnEmptyRecipient)
+{
+    context.settings.ignorWorkgroup = true;
+    context.workgroup = "";
+    PushMessage("hello", "");
+    EXPECT_EQ(Poll(), 1);
+    EXPECT_EQ(store.Counts().total, 1);
+}
+
+TEST_F(PollPlainTest, IgnoreListDropsEverythingFromThatSender)
+{
+    context.settings.activeIgnorList = true;
+    context.ignoreList = {"Bob"};
+    PushMessage("one", "jsmith", "BOB");
+    EXPECT_EQ(Poll(), -1);
+    PushMessage("two", "jsmith", "bob");
+    EXPECT_EQ(Poll(), -1);
+    PushMessage("three", "jsmith", "ALICE");
+    EXPECT_EQ(Poll(), 1);
+    EXPECT_EQ(Texts(), (TextList{"three"}));
+
+    context.settings.activeIgnorList = false;
+    PushMessage("four", "jsmith", "BOB");
+    EXPECT_EQ(Poll(), 1);
+    EXPECT_EQ(store.Counts().total, 2);
+}
+
+TEST_F(PollPlainTest, DiscardEndsThePassKeepingEarlierRecordsAndLeavingTheRest)
+{
+    context.settings.ignorWorkgroup = true;
+    PushMessage("first");
+    PushMessage("to workgroup", "OFFICE");
+    PushMessage("third");
+    EXPECT_EQ(Poll(), -1);
+    EXPECT_EQ(Texts(), (TextList{"first"}));
+    EXPECT_EQ(reader.queue.size(), 1u);
+    EXPECT_EQ(Poll(), 1);
+    EXPECT_EQ(Texts(), (TextList{"first", "third"}));
+}
+
+TEST_F(PollPlainTest, PiecesCollectedBeforeADiscardAreStillStored)
+{
+    context.settings.ignorWorkgroup = true;
+    PushPiece(std::string(300, 'a'));
+    PushPiece("end");
+    PushMessage("to workgroup", "OFFICE");
+    EXPECT_EQ(Poll(), -1);
+    EXPECT_EQ(Texts(), (TextList{std::string(300, 'a') + "end"}));
+}
+
+TEST_F(PollPlainTest, OversizedDatagramIsReadWholeAndCut)
+{
+    reader.Push("BOB\0jsmith\0"s + std::string(70000, 'x'));
+    PushMessage("next");
+    EXPECT_EQ(Poll(), 1);
+    EXPECT_EQ(Texts(), (TextList{std::string(300, 'x'), "next"}));
+    EXPECT_TRUE(reader.queue.empty());
+}
+
+TEST_F(PollPlainTest, OversizedDatagramLosesWhatLiesBeyondTheReadBuffer)
+{
+    // Origin and flag lie past byte 372: what is left is a two-field datagram, not a split piece.
+    reader.Push("BOB\0jsmith\0"s + std::string(400, 'x') + "\0PC-BOB\0\x02\0"s);
+    EXPECT_EQ(Poll(), 1);
+    const std::vector<MessageRecord> records = Records();
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(FieldText(records[0].originName), "");
+    EXPECT_EQ(FieldText(records[0].text), std::string(300, 'x'));
+}
+
+TEST_F(PollPlainTest, ReadFailureEndsThePollWithMinusOne)
+{
+    PushMessage("hello");
+    reader.failRead = true;
+    EXPECT_EQ(Poll(), -1);
+    EXPECT_EQ(store.Counts().total, 0);
+}
+
+TEST_F(PollPlainTest, LongNamesAreCutToTheRecordsFields)
+{
+    reader.Push(PlainWire(std::string(100, 'S'), std::string(100, 'R'), "t", std::string(100, 'O'), 0));
+    EXPECT_EQ(Poll(), 1);
+    const MessageRecord record = Records().at(0);
+    EXPECT_EQ(FieldText(record.sender), "S" + std::string(30, 's'));
+    EXPECT_EQ(FieldText(record.recipient), "R" + std::string(14, 'r'));
+    EXPECT_EQ(FieldText(record.originName), std::string(16, 'O'));
+}
+
+} // namespace
+} // namespace kivet
