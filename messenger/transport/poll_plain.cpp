@@ -21,8 +21,9 @@ namespace {
 constexpr unsigned kPauseBetweenDatagramsMs = 100;
 constexpr std::size_t kJoinedTextLength = sizeof(MessageRecord::text) - 1;
 
-// Split messages collected at the same time in one pass. Each one holds at most a record's text
-// and one piece, so a flood of pieces from made-up senders costs a bounded amount of memory.
+// Split messages collected at the same time in one pass. Each one holds at most a record and the
+// text of a record and of one piece, so a flood of pieces from made-up senders cannot make the
+// poll's memory grow without bound.
 constexpr std::size_t kMostSplitMessages = 16;
 
 // Which split message a piece belongs to: its sender, recipient and origin, normalised, so that a
@@ -90,9 +91,8 @@ public:
     SplitCollector(const SplitCollector&) = delete;
     SplitCollector& operator=(const SplitCollector&) = delete;
 
-    // Whatever the pass ended with, no collected message is lost.
-    ~SplitCollector() { StoreAll(); }
-
+    // A piece whose message is not open yet opens one; when the most are open already, the oldest
+    // is stored at once to make room.
     void Add(PieceKey key, const MessageRecord& record, std::string_view piece)
     {
         auto message = std::find_if(messages_.begin(), messages_.end(),

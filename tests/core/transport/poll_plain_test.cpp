@@ -1,6 +1,9 @@
 #include "messenger/transport/poll_plain.h"
 
+#include <cstdint>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -34,7 +37,20 @@ protected:
         reader.Push(PlainWire(sender, recipient, text, "PC-BOB", 0));
     }
 
-    void PushPiece(std::string_view text) { reader.Push(PlainWire("BOB", "jsmith", text, "PC-BOB", 2)); }
+    void PushPiece(std::string_view text, std::string_view sender = "BOB", std::string_view recipient = "jsmith",
+                   std::string_view origin = "PC-BOB")
+    {
+        reader.Push(PlainWire(sender, recipient, text, origin, 2));
+    }
+
+    // Sender and text of every stored record, oldest first.
+    std::vector<std::pair<std::string, std::string>> SendersAndTexts()
+    {
+        std::vector<std::pair<std::string, std::string>> stored;
+        for (const MessageRecord& record : Records())
+            stored.emplace_back(FieldText(record.sender), FieldText(record.text));
+        return stored;
+    }
 
     test::QueueReader reader;
     test::RecordingWriter writer;
@@ -43,6 +59,20 @@ protected:
 };
 
 using TextList = std::vector<std::string>;
+using SenderTextList = std::vector<std::pair<std::string, std::string>>;
+
+// Hands out the datagrams of a queue and fails every read after the first ones.
+class FailingReader final : public MailslotReader {
+public:
+    FailingReader(test::QueueReader& queue, int goodReads) : queue_(queue), goodReads_(goodReads) {}
+
+    bool Peek(uint32_t& nextSize, uint32_t& waiting) override { return queue_.Peek(nextSize, waiting); }
+    bool Read(std::vector<uint8_t>& datagram) override { return goodReads_-- > 0 && queue_.Read(datagram); }
+
+private:
+    test::QueueReader& queue_;
+    int goodReads_;
+};
 
 TEST_F(PollPlainTest, QueryFailureOrEmptyMailslotGivesMinusOne)
 {
@@ -151,14 +181,118 @@ TEST_F(PollPlainTest, PieceReceivedTwiceInARowIsJoinedOnce)
     EXPECT_EQ(Texts(), (TextList{std::string(300, 'a') + "end"}));
 }
 
-TEST_F(PollPlainTest, WhileCollectingOtherDatagramsAreNotStored)
+TEST_F(PollPlainTest, OrdinaryMessageBetweenPiecesOfTheSameSenderIsStored)
 {
     PushMessage("before");
     PushPiece(std::string(300, 'a'));
     PushMessage("between");
     PushPiece("end");
     EXPECT_EQ(Poll(), 1);
-    EXPECT_EQ(Texts(), (TextList{"before", std::string(300, 'a') + "end"}));
+    EXPECT_EQ(Texts(), (TextList{"before", "between", std::string(300, 'a') + "end"}));
+}
+
+TEST_F(PollPlainTest, OrdinaryMessageFromAnotherSenderBetweenPiecesIsStored)
+{
+    context.settings.logHistory = true;
+    PushPiece(std::string(300, 'a'));
+    PushMessage("hello", "jsmith", "ALICE");
+    PushMessage("hello", "jsmith", "ALICE");
+    PushMessage("again", "jsmith", "ALICE");
+    PushPiece("end");
+    EXPECT_EQ(Poll(), 1);
+    EXPECT_EQ(SendersAndTexts(),
+              (SenderTextList{{"Alice", "hello"}, {"Alice", "again"}, {"Bob", std::string(300, 'a') + "end"}}));
+    EXPECT_EQ(context.incoming.size(), 3u);
+}
+
+TEST_F(PollPlainTest, InterleavedPiecesOfTwoSendersGiveTwoRecords)
+{
+    PushPiece(std::string(300, 'a'));
+    PushPiece(std::string(300, 'x'), "ALICE", "jsmith", "PC-ALICE");
+    PushPiece(std::string(300, 'b'));
+    PushPiece("alice ends", "ALICE", "jsmith", "PC-ALICE");
+    PushPiece("bob ends");
+    EXPECT_EQ(Poll(), 1);
+    const std::vector<MessageRecord> records = Records();
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(FieldText(records[0].sender), "Bob");
+    EXPECT_EQ(FieldText(records[0].text), std::string(300, 'a') + std::string(300, 'b') + "bob ends");
+    EXPECT_EQ(FieldText(records[0].originName), "PC-BOB");
+    EXPECT_EQ(FieldText(records[1].sender), "Alice");
+    EXPECT_EQ(FieldText(records[1].text), std::string(300, 'x') + "alice ends");
+    EXPECT_EQ(FieldText(records[1].originName), "PC-ALICE");
+}
+
+TEST_F(PollPlainTest, RepeatedPieceIsJoinedOnceWhenAnotherSendersPieceCameBetween)
+{
+    PushPiece(std::string(300, 'a'));
+    PushPiece(std::string(300, 'x'), "ALICE", "jsmith", "PC-ALICE");
+    PushPiece(std::string(300, 'a'));
+    PushPiece(std::string(300, 'x'), "ALICE", "jsmith", "PC-ALICE");
+    PushPiece("end");
+    PushPiece("", "ALICE", "jsmith", "PC-ALICE");
+    EXPECT_EQ(Poll(), 1);
+    EXPECT_EQ(SendersAndTexts(),
+              (SenderTextList{{"Bob", std::string(300, 'a') + "end"}, {"Alice", std::string(300, 'x')}}));
+}
+
+TEST_F(PollPlainTest, PiecesToAnotherRecipientOrFromAnotherOriginAreAnotherMessage)
+{
+    PushPiece("to jsmith ");
+    PushPiece("to PC-07 ", "BOB", "PC-07");
+    PushPiece("from PC-BOB2 ", "BOB", "jsmith", "PC-BOB2");
+    PushPiece("end");
+    EXPECT_EQ(Poll(), 1);
+    EXPECT_EQ(Texts(), (TextList{"to jsmith end", "to PC-07 ", "from PC-BOB2 "}));
+    EXPECT_EQ(FieldText(Records()[1].recipient), "Pc-07");
+}
+
+TEST_F(PollPlainTest, NamesDifferingOnlyInCaseBelongToTheSameMessageWhichKeepsTheLastPiecesFields)
+{
+    PushPiece(std::string(300, 'a'), "BOB", "JSMITH", "PC-BOB");
+    PushPiece("end", "bob", "jsmith", "pc-bob");
+    EXPECT_EQ(Poll(), 1);
+    const std::vector<MessageRecord> records = Records();
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(FieldText(records[0].text), std::string(300, 'a') + "end");
+    EXPECT_EQ(FieldText(records[0].sender), "Bob");
+    EXPECT_EQ(FieldText(records[0].recipient), "Jsmith");
+    EXPECT_EQ(FieldText(records[0].originName), "pc-bob");
+}
+
+TEST_F(PollPlainTest, BeyondSixteenOpenMessagesTheOldestIsStoredAtOnce)
+{
+    context.settings.logHistory = true;
+    for (int sender = 0; sender <= 16; ++sender)
+        PushPiece("piece " + std::to_string(sender), "SENDER" + std::to_string(sender));
+    PushMessage("ordinary");
+    PushPiece(" more", "SENDER0");
+    EXPECT_EQ(Poll(), 1);
+
+    // Sender 0's message made room for sender 16's and was stored before the ordinary message; its
+    // later piece opened a new message, which made room in turn by storing sender 1's.
+    TextList expected{"piece 0", "ordinary", "piece 1"};
+    for (int sender = 2; sender <= 16; ++sender)
+        expected.push_back("piece " + std::to_string(sender));
+    expected.push_back(" more");
+    EXPECT_EQ(Texts(), expected);
+    EXPECT_EQ(context.incoming.size(), expected.size());
+}
+
+TEST_F(PollPlainTest, ManySendersOfPiecesNeverLoseAMessage)
+{
+    for (int round = 0; round < 3; ++round)
+        for (int sender = 0; sender < 40; ++sender)
+            PushPiece(std::string(300, static_cast<char>('a' + round)), "SENDER" + std::to_string(sender));
+    EXPECT_EQ(Poll(), 1);
+    // Each sender's pieces are more than 16 messages apart, so every piece ends up a message of its
+    // own; none is dropped and none is joined to another sender's.
+    const SenderTextList stored = SendersAndTexts();
+    ASSERT_EQ(stored.size(), 120u);
+    for (std::size_t i = 0; i < stored.size(); ++i) {
+        EXPECT_EQ(stored[i].first, "Sender" + std::to_string(i % 40));
+        EXPECT_EQ(stored[i].second, std::string(300, static_cast<char>('a' + i / 40)));
+    }
 }
 
 TEST_F(PollPlainTest, JoinedTextIsCutToTheRecordsWidth)
@@ -259,6 +393,32 @@ TEST_F(PollPlainTest, PiecesCollectedBeforeADiscardAreStillStored)
     PushMessage("to workgroup", "OFFICE");
     EXPECT_EQ(Poll(), -1);
     EXPECT_EQ(Texts(), (TextList{std::string(300, 'a') + "end"}));
+}
+
+TEST_F(PollPlainTest, EveryCollectedMessageIsStoredWhenADiscardEndsThePass)
+{
+    context.settings.ignorWorkgroup = true;
+    PushPiece(std::string(300, 'a'));
+    PushPiece(std::string(300, 'x'), "ALICE");
+    PushPiece("end");
+    PushMessage("to workgroup", "OFFICE");
+    PushPiece("left for the next tick", "ALICE");
+    EXPECT_EQ(Poll(), -1);
+    EXPECT_EQ(SendersAndTexts(),
+              (SenderTextList{{"Bob", std::string(300, 'a') + "end"}, {"Alice", std::string(300, 'x')}}));
+    EXPECT_EQ(reader.queue.size(), 1u);
+}
+
+TEST_F(PollPlainTest, EveryCollectedMessageIsStoredWhenAReadFails)
+{
+    PushPiece(std::string(300, 'a'));
+    PushMessage("between", "jsmith", "CAROL");
+    PushPiece(std::string(300, 'x'), "ALICE");
+    PushPiece("never read");
+    FailingReader failing(reader, 3);
+    EXPECT_EQ(PollPlain(failing, writer, test::TestCodec(), context, store), -1);
+    EXPECT_EQ(SendersAndTexts(),
+              (SenderTextList{{"Carol", "between"}, {"Bob", std::string(300, 'a')}, {"Alice", std::string(300, 'x')}}));
 }
 
 TEST_F(PollPlainTest, OversizedDatagramIsReadWholeAndCut)
