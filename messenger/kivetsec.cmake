@@ -15,6 +15,13 @@ add_library(kivet_win32 STATIC
     runtime/win32/startup_worker.cpp
     send/win32/send_dialog_entry.cpp
     mainwindow/win32/receive_timers.cpp
+    mainwindow/win32/main_view.cpp
+    mainwindow/win32/main_commands.cpp
+    mainwindow/win32/about_dialog.cpp
+    mainwindow/win32/sender_menu.cpp
+    mainwindow/win32/rich_emoticons.cpp
+    mainwindow/win32/bitmap_data_object.cpp
+    mainwindow/win32/emoticon_picker.cpp
     transport/win32/mailslot_setup_host.cpp
     transport/win32/mailslots.cpp
     transport/win32/messenger_service.cpp
@@ -23,7 +30,7 @@ add_library(kivet_win32 STATIC
     transport/win32/relay_state.cpp
     history/win32/history_entry.cpp
 )
-target_link_libraries(kivet_win32 PUBLIC kivet_runtime kivet_transport kivet_store kivet_relay winmm netapi32 wsock32 comctl32 ole32 shell32 user32 gdi32 advapi32)
+target_link_libraries(kivet_win32 PUBLIC kivet_runtime uuid oleaut32 kivet_transport kivet_store kivet_relay winmm netapi32 wsock32 comctl32 ole32 shell32 user32 gdi32 advapi32)
 
 add_executable(kivetsec WIN32 runtime/win32/winmain.cpp resources/kivetsec.rc)
 target_link_libraries(kivetsec PRIVATE kivet_win32)

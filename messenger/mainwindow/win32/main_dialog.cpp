@@ -1,5 +1,10 @@
 #include "messenger/mainwindow/win32/main_dialog.h"
 
+#include <commctrl.h>
+#include <richedit.h>
+#include <shellapi.h>
+#include <windowsx.h>
+
 #include "common/fixed_text.h"
 #include "messenger/mainwindow/win32/apply_settings.h"
 #include "messenger/mainwindow/win32/tray_icon.h"
@@ -12,6 +17,10 @@
 #include "messenger/runtime/win32/registry_store_win32.h"
 #include "messenger/runtime/win32/shutdown_host.h"
 #include "messenger/send/win32/send_dialog_entry.h"
+#include "messenger/mainwindow/win32/main_commands.h"
+#include "messenger/mainwindow/win32/main_view.h"
+#include "messenger/mainwindow/win32/sender_menu.h"
+#include "messenger/store/message_store.h"
 #include "messenger/mainwindow/win32/receive_timers.h"
 #include "messenger/transport/win32/mailslot_setup_host.h"
 
@@ -67,61 +76,86 @@ BOOL MainDlg_OnInitDialog(HWND hDlg)
     g_minimumSize = {created.right - created.left, created.bottom - created.top};
 
     ApplySettings(hDlg);
+    DragAcceptFiles(hDlg, TRUE);
     if (!CreateProgramMailslots(hDlg)) ExitProcess(0);
     StartReceiveTimers(hDlg);
     AddNormalTrayIcon(hDlg);
     SetWindowIcons(hDlg);
     AdjustSystemMenu(hDlg);
     PlaceFromRegistry(hDlg, true, false);
+    CreateMainControls(hDlg);
     PlaceFromRegistry(hDlg, false, true);
+    LayoutMainControls(hDlg);
+    DisableUnavailableCommands(hDlg);
+    UpdateCheckMarks(hDlg);
+    RefreshView(hDlg, Direction::Stay);
     return TRUE;
 }
 
-void MainDlg_Exit(HWND)
-{
-    ProgramState& p = Program();
-    if (p.exitQuestionOpen || p.shutDown) return; // a second Exit while the first one asks
-    p.exitQuestionOpen = true;
-    Win32ShutdownHost host;
-    RunExitCommand(host, CurrentShutdownState(), ProcessActionLog());
-    p.exitQuestionOpen = false;
-}
-
-void MainDlg_Hide(HWND)
-{
-    MinimiseMainWindowToTray();
-}
-void MainDlg_Open(HWND)
-{
-    RestoreMainWindow();
-}
-
-struct CommandRoute {
-    WORD id;
-    void (*handler)(HWND);
-};
-
-constexpr CommandRoute kMainCommands[] = {
-    {IDM_EXIT, MainDlg_Exit},
-    {IDM_TRAY_EXIT, MainDlg_Exit},
-    {IDM_HIDE, MainDlg_Hide},
-    {IDM_TRAY_OPEN, MainDlg_Open},
-};
-
 void MainDlg_OnCommand(HWND hDlg, WORD id)
 {
-    for (const CommandRoute& route : kMainCommands)
-        if (route.id == id) {
-            route.handler(hDlg);
-            return;
-        }
+    RunMainCommand(hDlg, id);
+}
+
+// A click on the sender's link opens the names menu; a click on an address in the text opens it.
+LRESULT MainDlg_OnLink(HWND hDlg, ENLINK* link)
+{
+    if (link->msg != WM_LBUTTONDOWN) return 0;
+    if (link->nmhdr.hwndFrom == HeaderControl()) {
+        SetFocus(MessageTextControl());
+        if (ProcessMessageStore().Counts().total != 0) ShowSenderMenu(hDlg);
+        return 1;
+    }
+    char url[1024] = {};
+    if (link->chrg.cpMax - link->chrg.cpMin >= static_cast<LONG>(sizeof url)) return 0;
+    TEXTRANGEA range{link->chrg, url};
+    SendMessageA(link->nmhdr.hwndFrom, EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&range));
+    ShellExecuteA(hDlg, "open", url, nullptr, nullptr, SW_SHOWNORMAL);
+    return 1;
+}
+
+void MainDlg_OnDropDown(HWND hDlg, NMTOOLBARA* toolbar)
+{
+    // The Quick Answers and Auto-Replies lists fill these menus; "&Add new..." opens the options.
+    HMENU menu = CreatePopupMenu();
+    AppendMenuA(menu, MF_STRING | MF_GRAYED, toolbar->iItem == IDM_REPLY ? 500 : 600, "&Add new...");
+    RECT button;
+    SendMessageA(toolbar->hdr.hwndFrom, TB_GETRECT, toolbar->iItem, reinterpret_cast<LPARAM>(&button));
+    MapWindowPoints(toolbar->hdr.hwndFrom, nullptr, reinterpret_cast<POINT*>(&button), 2);
+    TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN, button.left, button.bottom, 0, hDlg, nullptr);
+    DestroyMenu(menu);
+}
+
+// Dropped files and folders go to the file transfer, which the transfer component carries out.
+void MainDlg_OnDropFiles(HDROP drop)
+{
+    DragFinish(drop);
+}
+
+// Toolbar tooltips, links in the header and the message text, and the toolbar's drop-down arrows.
+LRESULT MainDlg_OnNotify(HWND hDlg, NMHDR* header)
+{
+    switch (header->code) {
+    case TTN_GETDISPINFOA: {
+        auto* info = reinterpret_cast<NMTTDISPINFOA*>(header);
+        info->lpszText = const_cast<char*>(ToolbarTip(static_cast<int>(header->idFrom)));
+        return 0;
+    }
+    case EN_LINK: return MainDlg_OnLink(hDlg, reinterpret_cast<ENLINK*>(header));
+    case TBN_DROPDOWN: MainDlg_OnDropDown(hDlg, reinterpret_cast<NMTOOLBARA*>(header)); return TBDDRET_DEFAULT;
+    }
+    return 0;
 }
 
 void MainDlg_OnTrayNotify(HWND hDlg, UINT event)
 {
     switch (event) {
     case WM_LBUTTONDOWN: RestoreMainWindow(); break;
-    case WM_RBUTTONDOWN: ShowTrayMenu(hDlg, Program().popupMenus); break;
+    case WM_RBUTTONDOWN:
+        UpdateCommandStates(hDlg);
+        DisableUnavailableCommands(hDlg);
+        ShowTrayMenu(hDlg, Program().popupMenus);
+        break;
     }
 }
 
@@ -173,15 +207,38 @@ void MainDlg_OnNcDestroy()
     Program().mainDialog = nullptr;
 }
 
+// Another program (a support tool or a test) may ask for a menu item's state, which menus do not
+// reveal across processes: wParam the command, lParam 0 for the main menu and 1 for the tray menu.
+UINT MenuStateQueryMessage()
+{
+    static const UINT message = RegisterWindowMessageA("KivetSecureMessenger.MenuState");
+    return message;
+}
+
+LRESULT MainDlg_OnMenuStateQuery(HWND hDlg, WPARAM command, LPARAM which)
+{
+    HMENU menu = which == 0 ? GetMenu(hDlg) : (Program().popupMenus ? GetSubMenu(Program().popupMenus, 0) : nullptr);
+    if (!menu) return -1;
+    return static_cast<LRESULT>(static_cast<int>(GetMenuState(menu, static_cast<UINT>(command), MF_BYCOMMAND)));
+}
+
 INT_PTR CALLBACK MainDialogProc(HWND hDlg, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     if (msg == TaskbarCreatedMessage() && msg != 0) {
         if (!Program().shutDown) AddNormalTrayIcon(hDlg);
         return TRUE;
     }
+    if (msg == MenuStateQueryMessage() && msg != 0)
+        return SetDlgMsgResult(hDlg, msg, MainDlg_OnMenuStateQuery(hDlg, wParam, lParam));
     switch (msg) {
     case WM_INITDIALOG: return MainDlg_OnInitDialog(hDlg);
     case WM_COMMAND: MainDlg_OnCommand(hDlg, LOWORD(wParam)); return TRUE;
+    case WM_NOTIFY: return SetDlgMsgResult(hDlg, msg, MainDlg_OnNotify(hDlg, reinterpret_cast<NMHDR*>(lParam)));
+    case WM_SIZE: LayoutMainControls(hDlg); return TRUE;
+    case WM_HELP: ShowHelpContents(); return TRUE;
+    case WM_DROPFILES: MainDlg_OnDropFiles(reinterpret_cast<HDROP>(wParam)); return TRUE;
+    case kMsgSecureStored: NotifyNewMessage(hDlg); return TRUE;
+    case kMsgGroupRefresh: RefreshView(hDlg, Direction::Stay); return TRUE;
     case WM_CLOSE: MinimiseMainWindowToTray(); return TRUE;
     case WM_SYSCOMMAND: return MainDlg_OnSysCommand(wParam);
     case WM_HOTKEY:
@@ -207,6 +264,7 @@ HWND CreateMainDialog(HINSTANCE instance, HWND frame)
         SendMessageA(dialog, WM_SETREDRAW, FALSE, 0);
     else
         ShowWindow(dialog, SW_SHOW);
+    RefreshView(dialog, Direction::Stay);
     return dialog;
 }
 
@@ -231,6 +289,7 @@ void RestoreMainWindow()
     ShowWindow(main, SW_RESTORE);
     SendMessageA(main, WM_SETREDRAW, TRUE, 0);
     SetForegroundWindow(main);
+    RefreshView(main, Direction::Stay);
     RedrawWindow(main, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 

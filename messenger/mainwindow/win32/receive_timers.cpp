@@ -1,9 +1,8 @@
 #include "messenger/mainwindow/win32/receive_timers.h"
 
-#include <mmsystem.h>
-
 #include "messenger/mainwindow/tray_animation.h"
 #include "messenger/mainwindow/win32/main_dialog.h"
+#include "messenger/mainwindow/win32/main_view.h"
 #include "messenger/mainwindow/win32/tray_icon.h"
 #include "messenger/messages.h"
 #include "messenger/resources/resource.h"
@@ -67,16 +66,8 @@ void StartBlinkingForUnread(HWND mainDialog)
 
 void Announce(HWND mainDialog, const char* what)
 {
-    ProgramState& p = Program();
-    const Settings& s = ProcessSettings();
     WriteAction(what);
-    if (!p.autoReplyMode) {
-        if (s.PCSpeakerBeep) Beep(700, 100);
-        if (s.PlaySoundOnReceive && !p.soundPath.empty()) sndPlaySoundA(p.soundPath.c_str(), SND_ASYNC | SND_NODEFAULT);
-        if (s.PopupOnReceive && (IsIconic(mainDialog) || !IsWindowVisible(mainDialog))) RestoreMainWindow();
-        if (s.JumpToLastMsg) ProcessMessageStore().MakeNewestCurrent();
-    }
-    UpdateTrayTip(mainDialog, nullptr);
+    NotifyNewMessage(mainDialog);
     WriteAction(std::string(what) + " Complete.");
 }
 

@@ -1,6 +1,7 @@
 #include "messenger/runtime/win32/frame_window.h"
 
 #include "messenger/mainwindow/win32/main_dialog.h"
+#include "messenger/mainwindow/win32/rich_emoticons.h"
 #include "messenger/messages.h"
 #include "messenger/resources/resource.h"
 #include "messenger/runtime/action_log.h"
@@ -66,9 +67,10 @@ void InitialiseIniFile(ProgramState& p)
     WriteAction("INI file initialization complete.");
 }
 
-void InitialiseGraphics()
+void InitialiseGraphics(ProgramState& p)
 {
     WriteAction("Graphic initialization...");
+    LoadEmoticonBitmaps(p.instance);
     WriteAction("Graphic initialization complete.");
 }
 
@@ -98,7 +100,7 @@ BOOL Frame_OnCreate(HWND hwnd)
     LoadRichEditLibrary(p);
     InitialiseRegistry(p);
     InitialiseIniFile(p);
-    InitialiseGraphics();
+    InitialiseGraphics(p);
     LoadHotkey(p);
     WriteAction("Create Kivet window.");
     return CreateMainDialog(p.instance, hwnd) != nullptr;
@@ -112,6 +114,7 @@ void Frame_OnDestroy()
     p.regularFont = p.boldFont = nullptr;
     if (p.popupMenus) DestroyMenu(p.popupMenus);
     p.popupMenus = nullptr;
+    FreeEmoticonBitmaps();
     if (p.trayIcon) DestroyIcon(p.trayIcon);
     p.trayIcon = nullptr;
     PostQuitMessage(0);

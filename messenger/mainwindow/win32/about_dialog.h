@@ -1,0 +1,10 @@
+// The About box (dialog 100).
+#pragma once
+
+#include <windows.h>
+
+namespace kivet {
+
+void ShowAboutDialog(HWND owner);
+
+} // namespace kivet

@@ -1,0 +1,30 @@
+#include "messenger/mainwindow/win32/sender_menu.h"
+
+#include "messenger/resources/resource.h"
+#include "messenger/runtime/win32/program_state.h"
+
+namespace kivet {
+namespace {
+
+// Reading an Auto-Reply message and refreshing belong to the send dialog's names tree. The look-ups
+// behind Details, Browse and the lists come with the network browser and the personal lists, and
+// the transfer with the transfer component; until then those items are greyed as well.
+constexpr UINT kGreyed[] = {IDM_TREE_READ_AUTO_REPLY, IDM_TREE_REFRESH,        IDM_TREE_DETAILS,        IDM_TREE_BROWSE,
+                            IDM_TREE_TRANSFER,        IDM_TREE_ADD_QUICK_LIST, IDM_TREE_ADD_IGNORE_LIST};
+
+} // namespace
+
+void ShowSenderMenu(HWND mainDialog)
+{
+    HMENU names = Program().popupMenus ? GetSubMenu(Program().popupMenus, 1) : nullptr;
+    if (!names) return;
+    for (UINT id : kGreyed)
+        EnableMenuItem(names, id, MF_BYCOMMAND | MF_GRAYED);
+    SetMenuDefaultItem(names, IDM_TREE_DETAILS, FALSE);
+    POINT at;
+    GetCursorPos(&at);
+    TrackPopupMenu(names, TPM_LEFTALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, mainDialog, nullptr);
+    PostMessageA(mainDialog, WM_NULL, 0, 0);
+}
+
+} // namespace kivet

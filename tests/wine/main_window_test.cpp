@@ -1,0 +1,198 @@
+// The main window of the real program showing messages that a second program writes into its
+// mailslot, and its commands driven from outside.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <algorithm>
+#include <string>
+
+#include "tests/wine/driver/kivet_driver.h"
+
+namespace kivet::wine {
+namespace {
+
+constexpr int kHeader = 1094;
+constexpr int kText = 1000;
+constexpr int kDate = 1010;
+constexpr int kToolbar = 1004;
+constexpr WORD kPrevious = 32790, kNext = 32789, kDelete = 32787, kDeleteAll = 32788;
+constexpr WORD kTrayPrevious = 32808, kTrayNext = 32809, kTrayDelete = 32810;
+
+bool WritePlain(const std::string& sender, const std::string& text)
+{
+    std::string d = sender + '\0' + "Bob" + '\0' + text + '\0' + "SENDER-PC" + '\0' + '\0' + '\0';
+    HANDLE slot = CreateFileA("\\\\.\\mailslot\\messngr", GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (slot == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    BOOL ok = WriteFile(slot, d.data(), static_cast<DWORD>(d.size()), &written, nullptr);
+    CloseHandle(slot);
+    return ok != FALSE;
+}
+
+std::string ControlText(HWND dialog, int id)
+{
+    char buf[6000] = {};
+    SendMessageA(GetDlgItem(dialog, id), WM_GETTEXT, sizeof buf, reinterpret_cast<LPARAM>(buf));
+    return buf;
+}
+
+class MainWindow : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_EQ(FindFrame(), nullptr);
+        ResetProgramRegistry();
+        folder = MakeProgramFolder(::testing::UnitTest::GetInstance()->current_test_info()->name());
+        WriteTextFile(folder + "\\" + LogonName() + ".ini", "[GENERAL]\r\nMovetoTrayAtStartup=0\r\n");
+        ASSERT_TRUE(StartAndWaitForMainWindow(program, folder, "/l"));
+        main = FindMainDialog();
+        ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(main) != FALSE; }));
+    }
+    void TearDown() override
+    {
+        if (program.Running() && !ExitProgram(program)) program.Kill();
+        WaitUntil([] { return FindFrame() == nullptr; }, 5000);
+    }
+
+    bool WaitForHeader(const std::string& header)
+    {
+        return WaitUntil([&] { return ControlText(main, kHeader) == header; }, 10000);
+    }
+    bool ToolbarEnabled(WORD command)
+    {
+        return SendMessageA(GetDlgItem(main, kToolbar), TB_ISBUTTONENABLED, command, 0) != 0;
+    }
+    // The menu item's state, asked of the program itself (menus cannot be read from outside).
+    bool MenuEnabled(WORD command, bool trayMenu)
+    {
+        static const UINT query = RegisterWindowMessageA("KivetSecureMessenger.MenuState");
+        LRESULT state = SendMessageA(main, query, command, trayMenu ? 1 : 0);
+        return state != -1 && (state & (MF_GRAYED | MF_DISABLED)) == 0;
+    }
+    void Command(WORD id) { SendMessageA(main, WM_COMMAND, id, 0); }
+
+    std::string folder;
+    KivetProcess program;
+    HWND main = nullptr;
+};
+
+TEST_F(MainWindow, EmptyStoreShowsNoMessagesWithEverythingDisabled)
+{
+    EXPECT_EQ(ControlText(main, kHeader), "No messages");
+    EXPECT_FALSE(ToolbarEnabled(kPrevious));
+    EXPECT_FALSE(ToolbarEnabled(kNext));
+    EXPECT_FALSE(ToolbarEnabled(kDelete));
+    EXPECT_FALSE(MenuEnabled(kDelete, false));
+    EXPECT_FALSE(MenuEnabled(kDeleteAll, true));
+}
+
+TEST_F(MainWindow, OneMessageIsShownWithPreviousAndNextDisabled)
+{
+    ASSERT_TRUE(WritePlain("ALICE", "Lunch at noon?"));
+    ASSERT_TRUE(WaitForHeader("Message from Alice to Bob"));
+    // The command states follow the view; the toolbar is set last.
+    ASSERT_TRUE(WaitUntil([&] { return ToolbarEnabled(kDelete); }, 5000));
+    EXPECT_EQ(ControlText(main, kText), "Lunch at noon?");
+    EXPECT_FALSE(ControlText(main, kDate).empty());
+    EXPECT_FALSE(ToolbarEnabled(kPrevious));
+    EXPECT_FALSE(ToolbarEnabled(kNext));
+    EXPECT_TRUE(ToolbarEnabled(kDelete));
+    EXPECT_FALSE(MenuEnabled(kPrevious, false));
+    EXPECT_FALSE(MenuEnabled(kNext, false));
+    EXPECT_FALSE(MenuEnabled(kTrayPrevious, true));
+    EXPECT_FALSE(MenuEnabled(kTrayNext, true));
+    EXPECT_TRUE(MenuEnabled(kDelete, false));
+    EXPECT_TRUE(MenuEnabled(kTrayDelete, true));
+}
+
+TEST_F(MainWindow, NextPreviousAndDeleteMoveThroughTheStore)
+{
+    ASSERT_TRUE(WritePlain("Alice", "one"));
+    ASSERT_TRUE(WaitForHeader("Message from Alice to Bob"));
+    ASSERT_TRUE(WritePlain("Carol", "two"));
+    ASSERT_TRUE(WritePlain("Dave", "three"));
+    ASSERT_TRUE(WaitUntil([&] { return ToolbarEnabled(kNext); }, 10000));
+    EXPECT_EQ(ControlText(main, kText), "one") << "the current message stays while new ones arrive";
+
+    Command(kNext);
+    EXPECT_EQ(ControlText(main, kHeader), "Message from Carol to Bob");
+    EXPECT_TRUE(ToolbarEnabled(kPrevious));
+    EXPECT_TRUE(ToolbarEnabled(kNext));
+    Command(kNext);
+    EXPECT_EQ(ControlText(main, kText), "three");
+    EXPECT_FALSE(ToolbarEnabled(kNext));
+    Command(kNext); // on the last record: stays
+    EXPECT_EQ(ControlText(main, kText), "three");
+
+    Command(kDelete); // the last one: the one before becomes current
+    EXPECT_EQ(ControlText(main, kText), "two");
+    Command(kPrevious);
+    EXPECT_EQ(ControlText(main, kText), "one");
+    Command(kDelete); // not the last: the next one becomes current
+    EXPECT_EQ(ControlText(main, kText), "two");
+    EXPECT_FALSE(ToolbarEnabled(kPrevious));
+    EXPECT_FALSE(ToolbarEnabled(kNext));
+}
+
+TEST_F(MainWindow, DeleteAllWithUnreadMessagesAsksTwice)
+{
+    ASSERT_TRUE(WritePlain("Alice", "read"));
+    ASSERT_TRUE(WaitForHeader("Message from Alice to Bob"));
+    ASSERT_TRUE(WritePlain("Carol", "not read yet"));
+    ASSERT_TRUE(WaitUntil([&] { return ToolbarEnabled(kNext); }, 10000));
+
+    PostMessageA(main, WM_COMMAND, kDeleteAll, 0);
+    HWND first = WaitFor([&] { return FindMessageBox(program.Id(), "Deleting messages"); });
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(MessageBoxText(first), "Are you sure that want to delete all messages?");
+    PressButton(first, IDYES);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(first); }, 5000));
+    HWND second = WaitFor([&] { return FindMessageBox(program.Id(), "Deleting messages"); });
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(MessageBoxText(second), "There are unread messages among the removing messages.\nContinue?");
+    PressButton(second, IDNO);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(second); }, 5000));
+    EXPECT_EQ(ControlText(main, kText), "read") << "No keeps every message";
+    EXPECT_TRUE(ToolbarEnabled(kNext));
+
+    PostMessageA(main, WM_COMMAND, kDeleteAll, 0);
+    for (int i = 0; i < 2; ++i) {
+        HWND box = WaitFor([&] { return FindMessageBox(program.Id(), "Deleting messages"); });
+        ASSERT_NE(box, nullptr);
+        PressButton(box, IDYES);
+        ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }, 5000));
+    }
+    EXPECT_TRUE(WaitForHeader("No messages"));
+}
+
+TEST_F(MainWindow, EmoticonCodesBecomePictures)
+{
+    ASSERT_TRUE(WritePlain("Alice", "hi [:)] there [:D]"));
+    ASSERT_TRUE(WaitForHeader("Message from Alice to Bob"));
+    std::string shown = ControlText(main, kText);
+    // The picture stands as one character in the control's text; the upper-case code stays text.
+    EXPECT_EQ(shown.find("[:)]"), std::string::npos) << shown;
+    EXPECT_NE(shown.find("[:D]"), std::string::npos) << shown;
+    EXPECT_EQ(shown.size(), std::string("hi ? there [:D]").size()) << shown;
+}
+
+TEST_F(MainWindow, ClosingKeepsReceivingAndMessagesStayUnreadUntilShown)
+{
+    SendMessageA(main, WM_CLOSE, 0, 0);
+    ASSERT_FALSE(IsWindowVisible(main));
+    ASSERT_TRUE(WritePlain("Alice", "while away"));
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            std::vector<std::string> a = LogActions(ReadTextFile(folder + "\\kivetsec.log"));
+            return std::find(a.begin(), a.end(), "New common message has been received.") != a.end();
+        },
+        10000));
+    SendMessageA(main, 1037, 107, WM_LBUTTONDOWN);
+    EXPECT_TRUE(WaitForHeader("Message from Alice to Bob"));
+}
+
+} // namespace
+} // namespace kivet::wine
