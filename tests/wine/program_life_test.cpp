@@ -104,6 +104,10 @@ TEST_F(ProgramLife, LogKeyWritesTheHeaderAndTheStartUpSteps)
         "Create Kivet window.",
         "Register Hotkey (main window)...",
         "Register Hotkey complete (main window).",
+        "Create mailbox....",
+        "Create mailbox complete.",
+        "Create Group maiboxes...",
+        "Create Group maiboxes complete.",
     };
     EXPECT_EQ(LogActions(log), expected);
 }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "messenger/mainwindow/win32/about_dialog.h"
+#include "messenger/mainwindow/win32/auto_reply_window.h"
 #include "messenger/mainwindow/win32/main_dialog.h"
 #include "messenger/mainwindow/win32/main_view.h"
 #include "messenger/resources/resource.h"
@@ -150,6 +151,13 @@ void About(HWND d)
 {
     ShowAboutDialog(d);
 }
+// Leaving needs no questions; entering asks for the Auto-Reply message first, in the Auto-Reply
+// dialog that comes with the personal lists.
+void ToggleAutoReply(HWND d)
+{
+    if (Program().autoReplyMode) LeaveAutoReplyMode(d);
+}
+
 void Open(HWND)
 {
     RestoreMainWindow();
@@ -191,6 +199,8 @@ constexpr CommandRoute kRoutes[] = {
     {IDM_ABOUT, About},
     {IDM_TRAY_ABOUT, About},
     {IDM_TRAY_OPEN, Open},
+    {IDM_AUTO_REPLY, ToggleAutoReply},
+    {IDM_TRAY_AUTO_REPLY, ToggleAutoReply},
     {IDM_HIDE, Hide},
 };
 
