@@ -2,9 +2,10 @@
 """Draw the Kivet Secure Messenger icons and write them as .ico files.
 
 The artwork is built from simple shapes (rectangles, rounded rectangles,
-circles, rings, polygons and thick lines), rendered with 8x8 supersampling
-for gentle anti-aliasing, and saved with a small hand-written ICO writer.
-Only the Python 3 standard library is used and the output is deterministic.
+circles, rings, polygons and thick lines) taken from tools/pixel_art.py,
+rendered with 8x8 supersampling for gentle anti-aliasing, and saved with a
+small hand-written ICO writer. Only the Python 3 standard library is used and
+the output is deterministic.
 
 Icons written (each holds a 16x16 and a 32x32 image, 32-bit BGRA with alpha,
 BMP-style entries with an AND mask):
@@ -30,243 +31,24 @@ import os
 import struct
 import sys
 
+# The shared drawing primitives live next to this script.
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+from pixel_art import (Arc, Ellipse, Line, Polygon, Rect, RoundRect,  # noqa: E402
+                       Union, radial, rgb, shade)
+import pixel_art  # noqa: E402
+
 SUPERSAMPLE = 8
 
 
 # ---------------------------------------------------------------------------
-# Colours
+# Square icon canvas with the conversions the ICO writer needs
 # ---------------------------------------------------------------------------
 
-def rgb(hex_text, alpha=1.0):
-    """'#rrggbb' -> (r, g, b, a) with components in 0..1."""
-    h = hex_text.lstrip("#")
-    return (int(h[0:2], 16) / 255.0, int(h[2:4], 16) / 255.0,
-            int(h[4:6], 16) / 255.0, alpha)
-
-
-# ---------------------------------------------------------------------------
-# Shapes: each is an object with inside(x, y) and a bounding box, in pixel
-# coordinates with the origin at the top-left corner and y growing down.
-# ---------------------------------------------------------------------------
-
-class Shape:
-    def inside(self, x, y):
-        raise NotImplementedError
-
-    def bbox(self):
-        raise NotImplementedError
-
-    def grown(self, r):
-        """The shape dilated by roughly r pixels (used for dark outlines)."""
-        return Grown(self, r)
-
-    def __sub__(self, other):
-        return Difference(self, other)
-
-    def __or__(self, other):
-        return Union(self, other)
-
-
-class Rect(Shape):
-    def __init__(self, x0, y0, x1, y1):
-        self.x0, self.y0, self.x1, self.y1 = x0, y0, x1, y1
-
-    def inside(self, x, y):
-        return self.x0 <= x < self.x1 and self.y0 <= y < self.y1
-
-    def bbox(self):
-        return (self.x0, self.y0, self.x1, self.y1)
-
-
-class RoundRect(Shape):
-    def __init__(self, x0, y0, x1, y1, r):
-        self.x0, self.y0, self.x1, self.y1, self.r = x0, y0, x1, y1, r
-
-    def inside(self, x, y):
-        if not (self.x0 <= x < self.x1 and self.y0 <= y < self.y1):
-            return False
-        r = self.r
-        cx = min(max(x, self.x0 + r), self.x1 - r)
-        cy = min(max(y, self.y0 + r), self.y1 - r)
-        return (x - cx) ** 2 + (y - cy) ** 2 <= r * r
-
-    def bbox(self):
-        return (self.x0, self.y0, self.x1, self.y1)
-
-
-class Ellipse(Shape):
-    def __init__(self, cx, cy, rx, ry=None):
-        self.cx, self.cy, self.rx = cx, cy, rx
-        self.ry = rx if ry is None else ry
-
-    def inside(self, x, y):
-        dx = (x - self.cx) / self.rx
-        dy = (y - self.cy) / self.ry
-        return dx * dx + dy * dy <= 1.0
-
-    def bbox(self):
-        return (self.cx - self.rx, self.cy - self.ry,
-                self.cx + self.rx, self.cy + self.ry)
-
-
-class Arc(Shape):
-    """Part of a ring: radii r0..r1, angles a0..a1 in degrees.
-
-    Angles are measured clockwise on screen from the +x axis (because y grows
-    downwards), so 270 is straight up and 90 straight down.
-    """
-
-    def __init__(self, cx, cy, r0, r1, a0, a1):
-        self.cx, self.cy, self.r0, self.r1 = cx, cy, r0, r1
-        self.a0, self.a1 = a0 % 360.0, a1 % 360.0
-        self.full = abs(a1 - a0) >= 360.0
-
-    def inside(self, x, y):
-        dx, dy = x - self.cx, y - self.cy
-        d2 = dx * dx + dy * dy
-        if d2 < self.r0 * self.r0 or d2 > self.r1 * self.r1:
-            return False
-        if self.full:
-            return True
-        a = math.degrees(math.atan2(dy, dx)) % 360.0
-        if self.a0 <= self.a1:
-            return self.a0 <= a <= self.a1
-        return a >= self.a0 or a <= self.a1
-
-    def bbox(self):
-        return (self.cx - self.r1, self.cy - self.r1,
-                self.cx + self.r1, self.cy + self.r1)
-
-
-class Polygon(Shape):
-    def __init__(self, points):
-        self.pts = list(points)
-
-    def inside(self, x, y):
-        hit = False
-        pts = self.pts
-        j = len(pts) - 1
-        for i in range(len(pts)):
-            xi, yi = pts[i]
-            xj, yj = pts[j]
-            if (yi > y) != (yj > y):
-                xc = xi + (y - yi) * (xj - xi) / (yj - yi)
-                if x < xc:
-                    hit = not hit
-            j = i
-        return hit
-
-    def bbox(self):
-        xs = [p[0] for p in self.pts]
-        ys = [p[1] for p in self.pts]
-        return (min(xs), min(ys), max(xs), max(ys))
-
-
-class Line(Shape):
-    """A thick line segment with round ends."""
-
-    def __init__(self, x0, y0, x1, y1, width):
-        self.x0, self.y0, self.x1, self.y1 = x0, y0, x1, y1
-        self.h = width / 2.0
-
-    def inside(self, x, y):
-        vx, vy = self.x1 - self.x0, self.y1 - self.y0
-        wx, wy = x - self.x0, y - self.y0
-        ll = vx * vx + vy * vy
-        t = 0.0 if ll == 0 else max(0.0, min(1.0, (wx * vx + wy * vy) / ll))
-        px, py = self.x0 + t * vx - x, self.y0 + t * vy - y
-        return px * px + py * py <= self.h * self.h
-
-    def bbox(self):
-        return (min(self.x0, self.x1) - self.h, min(self.y0, self.y1) - self.h,
-                max(self.x0, self.x1) + self.h, max(self.y0, self.y1) + self.h)
-
-
-class Union(Shape):
-    def __init__(self, *parts):
-        self.parts = parts
-
-    def inside(self, x, y):
-        return any(p.inside(x, y) for p in self.parts)
-
-    def bbox(self):
-        boxes = [p.bbox() for p in self.parts]
-        return (min(b[0] for b in boxes), min(b[1] for b in boxes),
-                max(b[2] for b in boxes), max(b[3] for b in boxes))
-
-
-class Difference(Shape):
-    def __init__(self, a, b):
-        self.a, self.b = a, b
-
-    def inside(self, x, y):
-        return self.a.inside(x, y) and not self.b.inside(x, y)
-
-    def bbox(self):
-        return self.a.bbox()
-
-
-class Grown(Shape):
-    _DIRS = [(math.cos(math.radians(a)), math.sin(math.radians(a)))
-             for a in range(0, 360, 30)]
-
-    def __init__(self, base, r):
-        self.base, self.r = base, r
-
-    def inside(self, x, y):
-        if self.base.inside(x, y):
-            return True
-        r = self.r
-        for dx, dy in self._DIRS:
-            if self.base.inside(x + dx * r, y + dy * r):
-                return True
-        return False
-
-    def bbox(self):
-        b = self.base.bbox()
-        return (b[0] - self.r, b[1] - self.r, b[2] + self.r, b[3] + self.r)
-
-
-# ---------------------------------------------------------------------------
-# Canvas with straight (non-premultiplied) RGBA floats
-# ---------------------------------------------------------------------------
-
-class Canvas:
+class Canvas(pixel_art.Canvas):
     def __init__(self, size):
+        super().__init__(size, size, SUPERSAMPLE)
         self.size = size
-        self.px = [[0.0, 0.0, 0.0, 0.0] for _ in range(size * size)]
-
-    def fill(self, shape, colour):
-        """Paint shape with colour: an (r, g, b, a) tuple or a function
-        f(x, y) -> (r, g, b, a) evaluated at each pixel centre."""
-        n = SUPERSAMPLE
-        bx0, by0, bx1, by1 = shape.bbox()
-        x_lo = max(0, int(math.floor(bx0)) - 1)
-        y_lo = max(0, int(math.floor(by0)) - 1)
-        x_hi = min(self.size, int(math.ceil(bx1)) + 1)
-        y_hi = min(self.size, int(math.ceil(by1)) + 1)
-        offs = [(i + 0.5) / n for i in range(n)]
-        for py in range(y_lo, y_hi):
-            for px in range(x_lo, x_hi):
-                hits = 0
-                for oy in offs:
-                    for ox in offs:
-                        if shape.inside(px + ox, py + oy):
-                            hits += 1
-                if hits:
-                    col = colour(px + 0.5, py + 0.5) if callable(colour) else colour
-                    self._blend(px, py, col, hits / float(n * n))
-
-    def _blend(self, x, y, col, cover):
-        d = self.px[y * self.size + x]
-        sa = col[3] * cover
-        if sa <= 0.0:
-            return
-        da = d[3]
-        oa = sa + da * (1.0 - sa)
-        for i in range(3):
-            d[i] = (col[i] * sa + d[i] * da * (1.0 - sa)) / oa
-        d[3] = oa
 
     def bgra_rows_bottom_up(self):
         out = bytearray()
@@ -323,15 +105,6 @@ def ico_bytes(canvases):
 # Artwork pieces. Geometry is given on a 16-unit grid and scaled by k
 # (1 for the 16x16 image, 2 for the 32x32 one); dark edge lines stay 1 pixel.
 # ---------------------------------------------------------------------------
-
-def shade(c, f):
-    """Darken (f < 1) or lighten (f > 1) a colour tuple."""
-    if f <= 1.0:
-        return (c[0] * f, c[1] * f, c[2] * f, c[3])
-    t = f - 1.0
-    return (c[0] + (1 - c[0]) * t, c[1] + (1 - c[1]) * t,
-            c[2] + (1 - c[2]) * t, c[3])
-
 
 def envelope(cv, k, box, body, edge, flap):
     """A closed envelope seen from the back: body, V-shaped flap, edges."""
@@ -406,16 +179,6 @@ def reply_arrow(cv, k, fill, edge):
         cv.fill(Arc(cx, cy, r1 - 1.0, r1, 275, 355), shade(fill, 1.4))
 
 
-def radial(centre, radius, inner, outer):
-    """Colour function for a soft radial glow."""
-    cx, cy = centre
-
-    def f(x, y):
-        t = min(1.0, math.hypot(x - cx, y - cy) / radius)
-        return tuple(inner[i] + (outer[i] - inner[i]) * t for i in range(4))
-    return f
-
-
 def rays(cv, k, count, r_in, r_out, width, colour, phase=0.0):
     cx, cy = 8.0 * k, 8.0 * k
     for i in range(count):
@@ -484,21 +247,21 @@ def draw_tray_normal(k):
 def draw_tray_new(k, stage):
     """stage 1..3: the glow around the envelope grows with each frame."""
     cv = Canvas(16 * k)
-    centre = (8.0 * k, 8.0 * k)
+    cx, cy = 8.0 * k, 8.0 * k                        # centre of the glow
     if stage == 1:
         cv.fill(Ellipse(8 * k, 8 * k, 6.5 * k, 5.5 * k),
-                radial(centre, 6.5 * k, rgb("#fff3a0"), rgb("#ffe040", 0.6)))
+                radial(cx, cy, 6.5 * k, rgb("#fff3a0"), rgb("#ffe040", 0.6)))
         body, flap = rgb("#fff9d8"), rgb("#f6e7a0")
     elif stage == 2:
         cv.fill(Ellipse(8 * k, 8 * k, 7.0 * k),
-                radial(centre, 7.0 * k, rgb("#fff07a"), rgb("#ffc21a", 0.85)))
+                radial(cx, cy, 7.0 * k, rgb("#fff07a"), rgb("#ffc21a", 0.85)))
         rays(cv, k, 4, 5.0, 8.0, 1.6, rgb("#f59a00"), phase=45)
         body, flap = rgb("#fff4b0"), rgb("#ffd95a")
     else:
         rays(cv, k, 8, 4.5, 8.5, 1.7, rgb("#ff7a00"), phase=0)
         rays(cv, k, 8, 4.5, 8.3, 1.2, rgb("#ffb000"), phase=22.5)
         cv.fill(Ellipse(8 * k, 8 * k, 6.6 * k),
-                radial(centre, 6.6 * k, rgb("#ffffff"), rgb("#ff9a00")))
+                radial(cx, cy, 6.6 * k, rgb("#ffffff"), rgb("#ff9a00")))
         body, flap = rgb("#ffffff"), rgb("#ffe27a")
     envelope(cv, k, (3, 4.5, 13, 11.5) if stage < 3 else (3, 5, 13, 11),
              body, WARM_EDGE, flap)
