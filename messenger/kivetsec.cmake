@@ -20,6 +20,7 @@ add_library(kivet_win32 STATIC
     mainwindow/win32/about_dialog.cpp
     mainwindow/win32/sender_menu.cpp
     mainwindow/win32/auto_reply_window.cpp
+    mainwindow/win32/scroll_lock_light.cpp
     mainwindow/win32/rich_emoticons.cpp
     mainwindow/win32/bitmap_data_object.cpp
     mainwindow/win32/emoticon_picker.cpp

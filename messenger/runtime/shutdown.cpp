@@ -27,6 +27,10 @@ void KillTimers(ShutdownHost& host, const ShutdownState& state, ActionWriter& lo
         host.KillTimer(kTimerTrayBlink);
         host.StopTrayBlinking();
     }
+    if (state.scrollLockBlinking) {
+        host.KillTimer(kTimerScrollLock);
+        host.StopScrollLockBlinking();
+    }
     log.Write("Kill timers complete.");
 }
 
@@ -65,7 +69,7 @@ bool RunShutdownSequence(ShutdownHost& host, const ShutdownState& state, ActionW
     return true;
 }
 
-bool RunExitCommand(ShutdownHost& host, const ShutdownState& state, ActionWriter& log)
+bool RunExitCommand(ShutdownHost& host, ActionWriter& log)
 {
     log.Write("Processing Exit command...");
     if (host.ShowBox(QuitQuestion(host)) != BoxAnswer::Yes) return false;
@@ -77,7 +81,7 @@ bool RunExitCommand(ShutdownHost& host, const ShutdownState& state, ActionWriter
         host.EmptyMessageStore();
     }
     // The session may have ended while the questions were open; the sequence then ran already.
-    if (!RunShutdownSequence(host, state, log)) return false;
+    if (!RunShutdownSequence(host, host.State(), log)) return false;
     host.PostQuit();
     return true;
 }

@@ -10,6 +10,14 @@ namespace kivet {
 
 class ActionWriter;
 
+struct ShutdownState {
+    bool autoReplyMode = false;
+    bool trayBlinking = false;
+    bool scrollLockBlinking = false;
+    bool useHotkey = false;
+    bool acceptFiles = false;
+};
+
 class ShutdownHost {
 public:
     virtual ~ShutdownHost() = default;
@@ -28,6 +36,10 @@ public:
     virtual void EndMainDialog() = 0;
     virtual void KillTimer(uint32_t id) = 0;
     virtual void StopTrayBlinking() = 0; // clears the blinking flag
+    // Ends the Scroll Lock blinking and leaves the light as the user had it.
+    virtual void StopScrollLockBlinking() = 0;
+    // The running program's state, read when the sequence starts.
+    virtual ShutdownState State() = 0;
     virtual void TerminateScanThread() = 0;
     virtual void CloseWorkerAndMailslotHandles() = 0;
     virtual void DestroyNetworkState() = 0;
@@ -39,19 +51,12 @@ public:
     virtual void PostQuit() = 0;
 };
 
-struct ShutdownState {
-    bool autoReplyMode = false;
-    bool trayBlinking = false;
-    bool useHotkey = false;
-    bool acceptFiles = false;
-};
-
 // The common sequence; runs without questions, at most once. Returns false when it had run
 // already.
 bool RunShutdownSequence(ShutdownHost& host, const ShutdownState& state, ActionWriter& log);
 
 // The Exit command: asks, and on Yes runs the sequence and posts the quit message.
 // Returns true when the program is ending.
-bool RunExitCommand(ShutdownHost& host, const ShutdownState& state, ActionWriter& log);
+bool RunExitCommand(ShutdownHost& host, ActionWriter& log);
 
 } // namespace kivet

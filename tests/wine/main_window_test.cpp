@@ -18,7 +18,7 @@ constexpr int kText = 1000;
 constexpr int kDate = 1010;
 constexpr int kToolbar = 1004;
 constexpr WORD kPrevious = 32790, kNext = 32789, kDelete = 32787, kDeleteAll = 32788;
-constexpr WORD kTrayPrevious = 32808, kTrayNext = 32809, kTrayDelete = 32810;
+constexpr WORD kTrayPrevious = 32808, kTrayNext = 32809, kTrayDelete = 32810, kTrayDeleteAll = 32811;
 
 bool WritePlain(const std::string& sender, const std::string& text)
 {
@@ -70,6 +70,7 @@ protected:
     {
         static const UINT query = RegisterWindowMessageA("KivetSecureMessenger.MenuState");
         LRESULT state = SendMessageA(main, query, command, trayMenu ? 1 : 0);
+        EXPECT_NE(state, -1) << "no such menu item: " << command;
         return state != -1 && (state & (MF_GRAYED | MF_DISABLED)) == 0;
     }
     void Command(WORD id) { SendMessageA(main, WM_COMMAND, id, 0); }
@@ -86,7 +87,7 @@ TEST_F(MainWindow, EmptyStoreShowsNoMessagesWithEverythingDisabled)
     EXPECT_FALSE(ToolbarEnabled(kNext));
     EXPECT_FALSE(ToolbarEnabled(kDelete));
     EXPECT_FALSE(MenuEnabled(kDelete, false));
-    EXPECT_FALSE(MenuEnabled(kDeleteAll, true));
+    EXPECT_FALSE(MenuEnabled(kTrayDeleteAll, true));
 }
 
 TEST_F(MainWindow, OneMessageIsShownWithPreviousAndNextDisabled)
@@ -166,6 +167,58 @@ TEST_F(MainWindow, DeleteAllWithUnreadMessagesAsksTwice)
         ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }, 5000));
     }
     EXPECT_TRUE(WaitForHeader("No messages"));
+}
+
+TEST_F(MainWindow, CommandsOfLaterWindowsStayGreyedWithMessages)
+{
+    ASSERT_TRUE(WritePlain("Alice", "x"));
+    ASSERT_TRUE(WaitForHeader("Message from Alice to Bob"));
+    ASSERT_TRUE(WaitUntil([&] { return ToolbarEnabled(kDelete); }, 5000));
+    for (WORD id : {32826, 32840, 32841, 32842, 32771, 32772, 32782}) // details, browse, lists, new, reply, options
+        EXPECT_FALSE(MenuEnabled(id, false)) << id;
+}
+
+TEST_F(MainWindow, SplitMessageIsShownAsOneMessage)
+{
+    std::string text;
+    for (int i = 0; i < 650; ++i)
+        text += static_cast<char>('a' + i % 26);
+    for (std::size_t at = 0; at < text.size(); at += 300) {
+        std::string piece = text.substr(at, 300);
+        std::string d = std::string("Alice") + '\0' + "Bob" + '\0' + piece + '\0' + "ALICE-PC" + '\0' + '\2' + '\0';
+        HANDLE slot = CreateFileA("\\\\.\\mailslot\\messngr", GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+        ASSERT_NE(slot, INVALID_HANDLE_VALUE);
+        DWORD written = 0;
+        WriteFile(slot, d.data(), static_cast<DWORD>(d.size()), &written, nullptr);
+        CloseHandle(slot);
+    }
+    ASSERT_TRUE(WaitForHeader("Message from Alice to Bob"));
+    EXPECT_EQ(ControlText(main, kText), text);
+    EXPECT_FALSE(ToolbarEnabled(kNext)) << "one record, not three";
+}
+
+TEST_F(MainWindow, ExitWithUnreadMessagesAndNoKeepsEverything)
+{
+    SendMessageA(main, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(WritePlain("Alice", "unread while hidden"));
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            std::vector<std::string> a = LogActions(ReadTextFile(folder + "\\kivetsec.log"));
+            return std::find(a.begin(), a.end(), "New common message has been received. Complete.") != a.end();
+        },
+        10000));
+    PostMessageA(main, WM_COMMAND, 105, 0);
+    HWND quit = WaitFor([&] { return FindMessageBox(program.Id(), "Closing Kivet Secure Messenger"); });
+    ASSERT_NE(quit, nullptr);
+    PressButton(quit, IDYES);
+    HWND unread = WaitFor([&] { return FindMessageBox(program.Id(), "Deleting messages"); });
+    ASSERT_NE(unread, nullptr) << "unread messages must be asked about";
+    EXPECT_EQ(MessageBoxText(unread), "There are unread messages among the removing messages.\nContinue?");
+    PressButton(unread, IDNO);
+    EXPECT_TRUE(WaitForHeader("Message from Alice to Bob")) << "the window comes back with the message";
+    EXPECT_TRUE(IsWindowVisible(main));
+    EXPECT_TRUE(program.Running());
 }
 
 TEST_F(MainWindow, EmoticonCodesBecomePictures)

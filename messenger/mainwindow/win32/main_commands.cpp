@@ -87,7 +87,10 @@ void DeleteAllMessages(HWND d)
 {
     WriteAction("Delete all messages...");
     DeleteAllBoxes questions(d);
-    if (ProcessMessageStore().DeleteAll(questions) == DeleteAllResult::Deleted) RefreshView(d, Direction::Stay);
+    Program().questionOpen = true;
+    DeleteAllResult result = ProcessMessageStore().DeleteAll(questions);
+    Program().questionOpen = false;
+    if (result == DeleteAllResult::Deleted) RefreshView(d, Direction::Stay);
     WriteAction("Delete all messages complete.");
 }
 
@@ -95,10 +98,10 @@ void Exit(HWND)
 {
     ProgramState& p = Program();
     if (p.exitQuestionOpen || p.shutDown) return; // a second Exit while the first one asks
-    p.exitQuestionOpen = true;
+    p.exitQuestionOpen = p.questionOpen = true;
     Win32ShutdownHost host;
-    RunExitCommand(host, CurrentShutdownState(), ProcessActionLog());
-    p.exitQuestionOpen = false;
+    RunExitCommand(host, ProcessActionLog());
+    p.exitQuestionOpen = p.questionOpen = false;
 }
 
 void Toggle(HWND d, int32_t Settings::*setting)

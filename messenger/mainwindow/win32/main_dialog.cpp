@@ -132,6 +132,12 @@ void MainDlg_OnDropFiles(HDROP drop)
     DragFinish(drop);
 }
 
+// Any click in the header moves the focus to the message text.
+void MainDlg_OnHeaderMouse(MSGFILTER* filter)
+{
+    if (filter->msg == WM_LBUTTONDOWN && filter->nmhdr.hwndFrom == HeaderControl()) SetFocus(MessageTextControl());
+}
+
 // Toolbar tooltips, links in the header and the message text, and the toolbar's drop-down arrows.
 LRESULT MainDlg_OnNotify(HWND hDlg, NMHDR* header)
 {
@@ -142,13 +148,23 @@ LRESULT MainDlg_OnNotify(HWND hDlg, NMHDR* header)
         return 0;
     }
     case EN_LINK: return MainDlg_OnLink(hDlg, reinterpret_cast<ENLINK*>(header));
+    case EN_MSGFILTER: MainDlg_OnHeaderMouse(reinterpret_cast<MSGFILTER*>(header)); return 0;
     case TBN_DROPDOWN: MainDlg_OnDropDown(hDlg, reinterpret_cast<NMTOOLBARA*>(header)); return TBDDRET_DEFAULT;
     }
     return 0;
 }
 
+// While a question of the program is open, the tray and the hotkey only bring it to the front.
+bool BringOpenQuestionForward(HWND hDlg)
+{
+    if (!Program().questionOpen) return false;
+    SetForegroundWindow(GetLastActivePopup(hDlg));
+    return true;
+}
+
 void MainDlg_OnTrayNotify(HWND hDlg, UINT event)
 {
+    if ((event == WM_LBUTTONDOWN || event == WM_RBUTTONDOWN) && BringOpenQuestionForward(hDlg)) return;
     switch (event) {
     case WM_LBUTTONDOWN: RestoreMainWindow(); break;
     case WM_RBUTTONDOWN:
@@ -169,6 +185,7 @@ void MainDlg_OnContextMenuSend(HWND hDlg)
 void MainDlg_OnHotkey()
 {
     HWND main = Program().mainDialog;
+    if (BringOpenQuestionForward(main)) return;
     if (IsWindowVisible(main) && !IsIconic(main))
         MinimiseMainWindowToTray();
     else
@@ -225,7 +242,10 @@ LRESULT MainDlg_OnMenuStateQuery(HWND hDlg, WPARAM command, LPARAM which)
 INT_PTR CALLBACK MainDialogProc(HWND hDlg, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     if (msg == TaskbarCreatedMessage() && msg != 0) {
-        if (!Program().shutDown) AddNormalTrayIcon(hDlg);
+        if (!Program().shutDown) {
+            AddNormalTrayIcon(hDlg);
+            RefreshView(hDlg, Direction::Stay); // the icon and tooltip as they were
+        }
         return TRUE;
     }
     if (msg == MenuStateQueryMessage() && msg != 0)
@@ -281,7 +301,7 @@ void MinimiseMainWindowToTray()
     SendMessageA(main, WM_SETREDRAW, FALSE, 0);
 }
 
-void RestoreMainWindow()
+void RestoreMainWindow(bool refresh)
 {
     HWND main = Program().mainDialog;
     if (!main) return;
@@ -289,7 +309,7 @@ void RestoreMainWindow()
     ShowWindow(main, SW_RESTORE);
     SendMessageA(main, WM_SETREDRAW, TRUE, 0);
     SetForegroundWindow(main);
-    RefreshView(main, Direction::Stay);
+    if (refresh) RefreshView(main, Direction::Stay);
     RedrawWindow(main, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 

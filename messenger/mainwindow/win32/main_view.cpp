@@ -9,8 +9,10 @@
 #include <string>
 
 #include "messenger/mainwindow/command_states.h"
+#include "messenger/mainwindow/win32/main_commands.h"
 #include "messenger/mainwindow/win32/main_dialog.h"
 #include "messenger/mainwindow/win32/rich_emoticons.h"
+#include "messenger/mainwindow/win32/scroll_lock_light.h"
 #include "messenger/mainwindow/win32/tray_icon.h"
 #include "messenger/messages.h"
 #include "messenger/resources/resource.h"
@@ -57,9 +59,10 @@ struct ViewControls {
     HWND status = nullptr;
     HWND tooltip = nullptr;
     HIMAGELIST images = nullptr;
-    HICON statusIcon = nullptr; // parts 0 and 1
-    HICON unreadIcon = nullptr; // part 3
-    HICON padlock = nullptr;    // part 2, secure messages only
+    HICON statusIcon = nullptr;    // parts 0 and 1
+    HICON unreadIcon = nullptr;    // part 3
+    HICON padlock = nullptr;       // part 2, secure messages only
+    HICON autoReplyIcon = nullptr; // the tray in Auto-Reply mode
 };
 
 ViewControls g_view;
@@ -225,11 +228,7 @@ void StopBlinkingWhenAllRead(HWND mainDialog)
         KillTimer(mainDialog, kTimerTrayBlink);
         p.trayBlinking = false;
     }
-    if (p.scrollLockBlinking) {
-        KillTimer(mainDialog, kTimerScrollLock);
-        p.scrollLockBlinking = false;
-        if (GetKeyState(VK_SCROLL) & 1) keybd_event(VK_SCROLL, 0x46, KEYEVENTF_EXTENDEDKEY | KEYEVENTF_KEYUP, 0);
-    }
+    StopScrollLockBlinking(mainDialog);
 }
 
 void UpdateTray(HWND mainDialog, const StoreCounts& counts)
@@ -239,7 +238,8 @@ void UpdateTray(HWND mainDialog, const StoreCounts& counts)
     std::snprintf(tip, sizeof tip, Text(p.autoReplyMode ? 212 : 137), counts.total, counts.unread);
     HICON icon = nullptr;
     if (p.autoReplyMode) {
-        icon = SmallIcon(IDI_TRAY_AUTOREPLY);
+        if (!g_view.autoReplyIcon) g_view.autoReplyIcon = SmallIcon(IDI_TRAY_AUTOREPLY);
+        icon = g_view.autoReplyIcon;
     } else if (!p.trayBlinking) {
         icon = p.trayIcon;
     }
@@ -276,6 +276,8 @@ void DestroyMainControls(HWND)
 {
     if (g_view.text) ReleaseEmoticonObjects(g_view.text);
     if (g_view.images) ImageList_Destroy(g_view.images);
+    for (HICON icon : {g_view.statusIcon, g_view.unreadIcon, g_view.padlock, g_view.autoReplyIcon})
+        if (icon) DestroyIcon(icon);
     g_view = ViewControls{};
 }
 
@@ -347,6 +349,7 @@ void UpdateCommandStates(HWND mainDialog)
     EnableToolbarButton(IDM_PREVIOUS, s.previous);
     EnableToolbarButton(IDM_NEXT, s.next);
     EnableToolbarButton(IDM_DELETE, s.deleteMessage);
+    DisableUnavailableCommands(mainDialog);
     DrawMenuBar(mainDialog);
 }
 
@@ -357,7 +360,7 @@ void NotifyNewMessage(HWND mainDialog)
     if (!p.autoReplyMode) {
         if (s.PCSpeakerBeep) Beep(700, 100);
         if (s.PlaySoundOnReceive && !p.soundPath.empty()) sndPlaySoundA(p.soundPath.c_str(), SND_ASYNC | SND_NODEFAULT);
-        if (s.PopupOnReceive && (IsIconic(mainDialog) || !IsWindowVisible(mainDialog))) RestoreMainWindow();
+        if (s.PopupOnReceive && (IsIconic(mainDialog) || !IsWindowVisible(mainDialog))) RestoreMainWindow(false);
         if (s.JumpToLastMsg) ProcessMessageStore().MakeNewestCurrent();
     }
     RefreshView(mainDialog, Direction::Stay);

@@ -3,6 +3,7 @@
 #include "messenger/mainwindow/tray_animation.h"
 #include "messenger/mainwindow/win32/main_dialog.h"
 #include "messenger/mainwindow/win32/main_view.h"
+#include "messenger/mainwindow/win32/scroll_lock_light.h"
 #include "messenger/mainwindow/win32/tray_icon.h"
 #include "messenger/messages.h"
 #include "messenger/resources/resource.h"
@@ -23,11 +24,9 @@ namespace {
 
 constexpr UINT kPollPeriodMs = 3000;
 constexpr UINT kTrayBlinkMs = 250;
-constexpr UINT kScrollLockMs = 300;
 constexpr UINT kMinuteMs = 60000;
 
 TrayAnimation g_animation;
-bool g_scrollLockPressed = false; // which key event the next blink sends
 
 Win32MailslotWriter Writer(ReceiveContext& context)
 {
@@ -57,11 +56,7 @@ void StartBlinkingForUnread(HWND mainDialog)
         p.trayBlinking = true;
         SetTimer(mainDialog, kTimerTrayBlink, kTrayBlinkMs, nullptr);
     }
-    if (ProcessSettings().ScrollLock && !p.scrollLockBlinking) {
-        g_scrollLockPressed = false;
-        p.scrollLockBlinking = true;
-        SetTimer(mainDialog, kTimerScrollLock, kScrollLockMs, nullptr);
-    }
+    if (ProcessSettings().ScrollLock) StartScrollLockBlinking(mainDialog);
 }
 
 void Announce(HWND mainDialog, const char* what)
@@ -115,14 +110,6 @@ void OnTrayBlinkTimer(HWND mainDialog)
     UpdateTrayTip(mainDialog, icon);
 }
 
-// Alternately releases and presses Scroll Lock, starting with the release.
-void OnScrollLockTimer()
-{
-    DWORD flags = g_scrollLockPressed ? 0 : KEYEVENTF_KEYUP;
-    keybd_event(VK_SCROLL, 0x46, KEYEVENTF_EXTENDEDKEY | flags, 0);
-    g_scrollLockPressed = !g_scrollLockPressed;
-}
-
 // The minute tick, running only while automatic scans are on: the relay server's refresh (the
 // network scan schedule joins it with the network browser).
 void OnMinuteTimer()
@@ -150,7 +137,7 @@ bool OnReceiveTimer(HWND mainDialog, UINT_PTR timer)
     case kTimerGroupPoll: OnGroupTimer(mainDialog); return true;
     case kTimerAutoReplyPoll: OnAutoReplyTimer(); return true;
     case kTimerTrayBlink: OnTrayBlinkTimer(mainDialog); return true;
-    case kTimerScrollLock: OnScrollLockTimer(); return true;
+    case kTimerScrollLock: OnScrollLockTick(); return true;
     case kTimerAutoScan: OnMinuteTimer(); return true;
     }
     return false;

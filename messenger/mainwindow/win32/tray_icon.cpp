@@ -41,7 +41,12 @@ void AddTrayIcon(HWND owner, HICON icon, const char* tooltip)
 
 void ModifyTrayIcon(HWND owner, HICON icon, const char* tooltip)
 {
-    if (!Program().trayIconAdded) return;
+    if (Program().shutDown) return;
+    // An icon the shell refused at start-up (a taskbar not ready yet at logon) is added now.
+    if (!Program().trayIconAdded) {
+        AddTrayIcon(owner, icon ? icon : Program().trayIcon, tooltip);
+        return;
+    }
     NOTIFYICONDATAA data = TrayRecord(owner);
     data.uFlags = NIF_TIP | (icon ? NIF_ICON : 0);
     data.hIcon = icon;

@@ -54,6 +54,7 @@ struct ProgramState {
     bool trayBlinking = false;
     bool scrollLockBlinking = false;
     bool exitQuestionOpen = false; // the Exit command is asking its questions
+    bool questionOpen = false;     // a question of Exit or Delete all is open
     bool shutDown = false;         // the shutdown sequence has run
 
     // The recipient handed over by a later start through the Network Neighborhood verb.

@@ -4,6 +4,10 @@
 
 #include "messenger/browser/win32/network_state_win32.h"
 #include "messenger/mainwindow/win32/main_dialog.h"
+#include "messenger/mainwindow/win32/main_view.h"
+#include "messenger/mainwindow/win32/rich_emoticons.h"
+#include "messenger/mainwindow/win32/scroll_lock_light.h"
+#include "messenger/store/message_store.h"
 #include "messenger/mainwindow/win32/tray_icon.h"
 #include "messenger/messages.h"
 #include "messenger/runtime/registry_settings.h"
@@ -32,7 +36,7 @@ ShutdownState CurrentShutdownState()
 {
     const ProgramState& p = Program();
     const Settings& s = ProcessSettings();
-    return {p.autoReplyMode, p.trayBlinking, s.UseHotkey != 0, s.AcceptFiles != 0};
+    return {p.autoReplyMode, p.trayBlinking, p.scrollLockBlinking, s.UseHotkey != 0, s.AcceptFiles != 0};
 }
 
 BoxAnswer Win32ShutdownHost::ShowBox(const BoxSpec& box)
@@ -45,12 +49,24 @@ const char* Win32ShutdownHost::Text(uint32_t id)
     return kivet::Text(id);
 }
 
-// The message store arrives with the message readers; until then nothing is ever unread.
 int Win32ShutdownHost::UnreadMessageCount()
 {
-    return 0;
+    return ProcessMessageStore().Counts().unread;
 }
-void Win32ShutdownHost::EmptyMessageStore() {}
+void Win32ShutdownHost::EmptyMessageStore()
+{
+    ProcessMessageStore().Clear();
+}
+
+ShutdownState Win32ShutdownHost::State()
+{
+    return CurrentShutdownState();
+}
+
+void Win32ShutdownHost::StopScrollLockBlinking()
+{
+    kivet::StopScrollLockBlinking(Program().mainDialog);
+}
 
 void Win32ShutdownHost::RestoreMainWindow()
 {
@@ -69,13 +85,16 @@ void Win32ShutdownHost::RemoveTrayIcon()
     kivet::RemoveTrayIcon(Program().mainDialog);
 }
 
-// The message view holds no embedded pictures yet.
-void Win32ShutdownHost::ReleaseViewObjects() {}
+void Win32ShutdownHost::ReleaseViewObjects()
+{
+    if (HWND text = MessageTextControl()) ReleaseEmoticonObjects(text);
+}
 
 void Win32ShutdownHost::DestroyChildWindows()
 {
     HWND main = Program().mainDialog;
     if (!main) return;
+    DestroyMainControls(main);
     while (HWND child = GetWindow(main, GW_CHILD))
         DestroyWindow(child);
 }

@@ -14,6 +14,8 @@ public:
     void RestoreMainWindow() override;
     bool MarkShuttingDown() override;
     void RemoveTrayIcon() override;
+    void StopScrollLockBlinking() override;
+    ShutdownState State() override;
     void ReleaseViewObjects() override;
     void DestroyChildWindows() override;
     void EndMainDialog() override;

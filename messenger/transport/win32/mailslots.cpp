@@ -14,8 +14,10 @@ bool Win32MailslotReader::Peek(uint32_t& nextSize, uint32_t& waiting)
 {
     DWORD next = 0, count = 0;
     if (mailslot_ == INVALID_HANDLE_VALUE || !GetMailslotInfo(mailslot_, nullptr, &next, &count, nullptr)) return false;
-    nextSize = next == MAILSLOT_NO_MESSAGE ? 0 : next;
-    waiting = next == MAILSLOT_NO_MESSAGE ? 0 : count;
+    // A datagram of zero bytes still waits; some systems report no count with it.
+    bool any = next != MAILSLOT_NO_MESSAGE;
+    nextSize = any ? next : 0;
+    waiting = any ? (count ? count : 1) : 0;
     return true;
 }
 
@@ -23,9 +25,9 @@ bool Win32MailslotReader::Read(std::vector<uint8_t>& datagram)
 {
     uint32_t size = 0, waiting = 0;
     if (!Peek(size, waiting) || waiting == 0) return false;
-    datagram.assign(size, 0);
+    datagram.assign(size ? size : 1, 0);
     DWORD read = 0;
-    if (!ReadFile(mailslot_, datagram.data(), size, &read, nullptr)) return false;
+    if (!ReadFile(mailslot_, datagram.data(), static_cast<DWORD>(datagram.size()), &read, nullptr)) return false;
     datagram.resize(read);
     return true;
 }

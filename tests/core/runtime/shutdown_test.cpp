@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -22,8 +23,10 @@ public:
     explicit RecordingShutdownHost(std::vector<std::string>* s) : seq(s) {}
     void Add(const std::string& s) { seq->push_back(s); }
 
+    std::function<void()> onBox;
     BoxAnswer ShowBox(const BoxSpec& box) override
     {
+        if (onBox) onBox();
         boxes.push_back(box);
         Add("box " + box.caption);
         BoxAnswer a = answers.empty() ? BoxAnswer::Other : answers.front();
@@ -56,6 +59,9 @@ public:
     void EndMainDialog() override { Add("end-dialog"); }
     void KillTimer(uint32_t id) override { Add("kill " + std::to_string(id)); }
     void StopTrayBlinking() override { Add("blink-flag"); }
+    void StopScrollLockBlinking() override { Add("scroll-lock-off"); }
+    ShutdownState state;
+    ShutdownState State() override { return state; }
     void TerminateScanThread() override { Add("scan-thread"); }
     void CloseWorkerAndMailslotHandles() override { Add("handles"); }
     void DestroyNetworkState() override { Add("~network-state"); }
@@ -94,6 +100,8 @@ const std::vector<std::string> kFullSequence = {
     "kill 444",
     "kill 433",
     "blink-flag",
+    "kill 455",
+    "scroll-lock-off",
     "log Kill timers complete.",
     "log Terminate threads...",
     "scan-thread",
@@ -121,21 +129,22 @@ std::vector<std::string> Without(std::vector<std::string> v, std::initializer_li
 
 TEST_F(Shutdown, SessionEndRunsTheWholeSequenceInOrderWithoutQuestions)
 {
-    RunShutdownSequence(host, {true, true, true, true}, log);
+    RunShutdownSequence(host, {true, true, true, true, true}, log);
     EXPECT_EQ(seq, kFullSequence);
     EXPECT_TRUE(host.boxes.empty());
 }
 
 TEST_F(Shutdown, OptionalStepsFollowTheState)
 {
-    RunShutdownSequence(host, {false, false, false, false}, log);
-    EXPECT_EQ(seq, Without(kFullSequence, {"kill 444", "kill 433", "blink-flag", "hotkey", "transfer"}));
+    RunShutdownSequence(host, {false, false, false, false, false}, log);
+    EXPECT_EQ(seq, Without(kFullSequence, {"kill 444", "kill 433", "blink-flag", "kill 455", "scroll-lock-off",
+                                           "hotkey", "transfer"}));
 }
 
 TEST_F(Shutdown, ExitAnsweredNoLeavesEverythingRunning)
 {
     host.answers = {BoxAnswer::No};
-    EXPECT_FALSE(RunExitCommand(host, {}, log));
+    EXPECT_FALSE(RunExitCommand(host, log));
     EXPECT_EQ(seq, (std::vector<std::string>{"log Processing Exit command...", "box Closing Kivet Secure Messenger"}));
     EXPECT_EQ(host.boxes[0],
               (BoxSpec{"quit?", "Closing Kivet Secure Messenger", BoxButtons::YesNo, BoxIcon::Exclamation}));
@@ -144,19 +153,30 @@ TEST_F(Shutdown, ExitAnsweredNoLeavesEverythingRunning)
 TEST_F(Shutdown, ExitAnsweredYesRunsTheSequenceAndQuits)
 {
     host.answers = {BoxAnswer::Yes};
-    EXPECT_TRUE(RunExitCommand(host, {false, false, true, true}, log));
+    host.state = {false, false, false, true, true};
+    EXPECT_TRUE(RunExitCommand(host, log));
     std::vector<std::string> expected = {"log Processing Exit command...", "box Closing Kivet Secure Messenger"};
-    for (const std::string& s : Without(kFullSequence, {"kill 444", "kill 433", "blink-flag"}))
+    for (const std::string& s :
+         Without(kFullSequence, {"kill 444", "kill 433", "blink-flag", "kill 455", "scroll-lock-off"}))
         expected.push_back(s);
     expected.push_back("quit");
     EXPECT_EQ(seq, expected);
+}
+
+TEST_F(Shutdown, StateIsReadAfterTheQuestions)
+{
+    // A message arrives while the quit question is open and starts the blinking.
+    host.answers = {BoxAnswer::Yes};
+    host.onBox = [this] { host.state.trayBlinking = true; };
+    EXPECT_TRUE(RunExitCommand(host, log));
+    EXPECT_EQ(std::count(seq.begin(), seq.end(), "kill 433"), 1);
 }
 
 TEST_F(Shutdown, UnreadMessagesAskASecondTime)
 {
     host.unread = 2;
     host.answers = {BoxAnswer::Yes, BoxAnswer::Yes};
-    EXPECT_TRUE(RunExitCommand(host, {}, log));
+    EXPECT_TRUE(RunExitCommand(host, log));
     ASSERT_EQ(host.boxes.size(), 2u);
     EXPECT_EQ(host.boxes[1], (BoxSpec{"unread?", "Deleting messages", BoxButtons::YesNo, BoxIcon::Information}));
     EXPECT_EQ(seq[3], "empty-store");
@@ -167,7 +187,7 @@ TEST_F(Shutdown, UnreadMessagesAndNoRestoresTheWindowAndCancels)
 {
     host.unread = 1;
     host.answers = {BoxAnswer::Yes, BoxAnswer::No};
-    EXPECT_FALSE(RunExitCommand(host, {}, log));
+    EXPECT_FALSE(RunExitCommand(host, log));
     EXPECT_EQ(seq.back(), "restore");
     EXPECT_EQ(std::count(seq.begin(), seq.end(), "empty-store"), 0);
     EXPECT_EQ(std::count(seq.begin(), seq.end(), "quit"), 0);
@@ -186,7 +206,7 @@ TEST_F(Shutdown, SessionEndWhileTheQuitQuestionIsOpenIsNotRepeatedByYes)
     // The session ends (and runs the sequence) while the box waits; Yes then changes nothing.
     host.answers = {BoxAnswer::Yes};
     host.shutDown = true;
-    EXPECT_FALSE(RunExitCommand(host, {}, log));
+    EXPECT_FALSE(RunExitCommand(host, log));
     EXPECT_EQ(std::count(seq.begin(), seq.end(), "save"), 0);
     EXPECT_EQ(std::count(seq.begin(), seq.end(), "quit"), 0);
 }
@@ -194,7 +214,7 @@ TEST_F(Shutdown, SessionEndWhileTheQuitQuestionIsOpenIsNotRepeatedByYes)
 TEST_F(Shutdown, ClosedQuestionBoxCountsAsNo)
 {
     host.answers = {BoxAnswer::Other};
-    EXPECT_FALSE(RunExitCommand(host, {}, log));
+    EXPECT_FALSE(RunExitCommand(host, log));
     EXPECT_EQ(std::count(seq.begin(), seq.end(), "save"), 0);
 }
 

@@ -220,6 +220,11 @@ bool ExitProgram(KivetProcess& process)
     HWND box = WaitFor([&] { return FindMessageBox(process.Id(), "Closing Kivet Secure Messenger"); });
     if (!box) return false;
     PressButton(box, IDYES);
+    // With unread messages a second question follows.
+    for (int i = 0; i < 20 && process.Running(); ++i) {
+        if (HWND unread = FindMessageBox(process.Id(), "Deleting messages")) PressButton(unread, IDYES);
+        if (process.WaitExit(250)) return true;
+    }
     return process.WaitExit(15000);
 }
 

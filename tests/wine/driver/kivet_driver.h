@@ -51,7 +51,8 @@ void PressButton(HWND box, int id);
 
 // Starts kivetsec and waits for its main window; answers nothing.
 bool StartAndWaitForMainWindow(KivetProcess& process, const std::string& folder, const std::string& args);
-// Sends Exit to the running program, answers the quit question with Yes and waits for the end.
+// Sends Exit to the running program, answers the quit question (and the unread-messages
+// question when it comes) with Yes and waits for the end.
 bool ExitProgram(KivetProcess& process);
 
 std::string ReadTextFile(const std::string& path);
