@@ -3,21 +3,10 @@
 #include <algorithm>
 
 #include "common/fixed_text.h"
+#include "common/little_endian.h"
 
 namespace kivet {
 namespace {
-
-void PutUint32(uint8_t (&field)[4], uint32_t value)
-{
-    for (std::size_t i = 0; i < 4; ++i)
-        field[i] = static_cast<uint8_t>(value >> (8 * i));
-}
-
-uint32_t GetUint32(const uint8_t* bytes)
-{
-    return static_cast<uint32_t>(bytes[0]) | static_cast<uint32_t>(bytes[1]) << 8 |
-           static_cast<uint32_t>(bytes[2]) << 16 | static_cast<uint32_t>(bytes[3]) << 24;
-}
 
 // The name in one entry: up to its terminator, the end of the received bytes, or 19 characters.
 std::string EntryName(const uint8_t* entry, std::size_t available)
@@ -43,7 +32,7 @@ RelayGroupListRequest BuildGroupListRequest(std::string_view user, std::string_v
 RelayOfflineDatagram BuildOfflineRequest(std::string_view user, std::string_view computer)
 {
     RelayOfflineDatagram request{};
-    PutUint32(request.kind, kRelayOfflineRequestKind);
+    StoreLe32(request.kind, kRelayOfflineRequestKind);
     CopyCut(request.name, user);
     CopyCut(request.peerName, computer);
     return request;
@@ -53,7 +42,7 @@ RelayOfflineDatagram BuildOfflineStore(std::string_view senderNormalised, std::s
                                        std::string_view text)
 {
     RelayOfflineDatagram store{};
-    PutUint32(store.kind, kRelayOfflineStoreKind);
+    StoreLe32(store.kind, kRelayOfflineStoreKind);
     CopyCut(store.name, senderNormalised);
     CopyCut(store.peerName, recipient);
     CopyCut(store.text, text.substr(0, kRelayOfflineTextLimit));
@@ -65,10 +54,10 @@ std::optional<RelayGroupListAnswer> ParseGroupListAnswer(const uint8_t* data, st
     if (data == nullptr || size < kRelayAnswerHeaderSize) return std::nullopt;
     const std::size_t length = std::min(size, kRelayAnswerSize);
     const std::size_t present = (length - kRelayAnswerHeaderSize + kRelayAnswerEntrySize - 1) / kRelayAnswerEntrySize;
-    const std::size_t count = std::min<std::size_t>(GetUint32(data + 4), present);
+    const std::size_t count = std::min<std::size_t>(LoadLe32(data + 4), present);
 
     RelayGroupListAnswer answer;
-    answer.reset = GetUint32(data) != 0;
+    answer.reset = LoadLe32(data) != 0;
     for (std::size_t i = 0; i < count; ++i) {
         const std::size_t offset = kRelayAnswerHeaderSize + i * kRelayAnswerEntrySize;
         answer.entries.push_back(EntryName(data + offset, length - offset));

@@ -7,7 +7,7 @@
 #include "messenger/transport/poll_auto_reply.h"
 #include "tests/core/transport/fakes.h"
 #include "tests/core/transport/table_codec.h"
-#include "tests/fuzz/fuzz_input.h"
+#include "tests/fuzz/fuzz_poll.h"
 
 using namespace kivet;
 
@@ -25,22 +25,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
 {
     CheckFields(ReadAutoReplyDatagram(test::TestCodec(), data, size));
 
-    fuzz::FuzzInput input = fuzz::SplitFuzzInput(data, size);
-    test::QueueReader reader;
-    for (auto& datagram : input.datagrams)
-        reader.Push(std::move(datagram));
-    test::RecordingWriter writer;
-    test::ScriptedContext context;
-    context.settings = input.settings;
+    fuzz::PollRun run;
+    fuzz::LoadPollRun(run, data, size);
+    test::QueueReader& reader = run.reader;
+    test::RecordingWriter& writer = run.writer;
+    test::ScriptedContext& context = run.context;
 
-    const std::size_t waiting = reader.queue.size();
-    for (std::size_t poll = 0; poll <= waiting && !reader.queue.empty(); ++poll) {
+    fuzz::PollUntilEmpty(run, [&] {
         AutoReplyFields answer;
         const int result = PollAutoReply(reader, writer, test::TestCodec(), context, answer);
-        fuzz::Require(result == 1 || result == -1);
         if (result == 1) CheckFields(answer);
-    }
-    fuzz::Require(reader.queue.empty());
+        return result;
+    });
     for (const test::WrittenDatagram& written : writer.written) {
         fuzz::Require(written.bytes.size() == sizeof(AutoReplyDatagram) && written.bytes[0] == kAutoReplyAnswer);
         fuzz::Require(context.settings.autoReplyMode && !written.target.empty());

@@ -8,7 +8,7 @@
 #include "messenger/transport/poll_group.h"
 #include "tests/core/transport/fakes.h"
 #include "tests/core/transport/table_codec.h"
-#include "tests/fuzz/fuzz_input.h"
+#include "tests/fuzz/fuzz_poll.h"
 
 using namespace kivet;
 
@@ -28,23 +28,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
 {
     CheckSingleDatagram(data, size);
 
-    fuzz::FuzzInput input = fuzz::SplitFuzzInput(data, size);
-    test::QueueReader reader;
-    for (auto& datagram : input.datagrams)
-        reader.Push(std::move(datagram));
-    test::RecordingWriter writer;
-    test::ScriptedContext context;
-    context.settings = input.settings;
+    fuzz::PollRun run;
+    fuzz::LoadPollRun(run, data, size);
+    test::QueueReader& reader = run.reader;
+    test::RecordingWriter& writer = run.writer;
+    test::ScriptedContext& context = run.context;
     context.groups = {"@Sales"};
     MessageStore store;
     ReceiptTable receipts;
 
-    const std::size_t waiting = reader.queue.size();
-    for (std::size_t poll = 0; poll <= waiting && !reader.queue.empty(); ++poll) {
-        const int result = PollGroup(reader, writer, test::TestCodec(), context, store, receipts);
-        fuzz::Require(result == 1 || result == -1);
-    }
-    fuzz::Require(reader.queue.empty());
+    fuzz::PollUntilEmpty(run, [&] { return PollGroup(reader, writer, test::TestCodec(), context, store, receipts); });
     fuzz::Require(receipts.Count() <= ReceiptTable::kCapacity);
     for (const test::WrittenDatagram& written : writer.written) {
         fuzz::Require(written.bytes.size() == sizeof(GroupDatagram) && written.bytes[0] == kGroupReceipt);

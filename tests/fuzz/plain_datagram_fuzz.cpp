@@ -8,7 +8,7 @@
 #include "messenger/transport/poll_plain.h"
 #include "tests/core/transport/fakes.h"
 #include "tests/core/transport/table_codec.h"
-#include "tests/fuzz/fuzz_input.h"
+#include "tests/fuzz/fuzz_poll.h"
 
 using namespace kivet;
 
@@ -38,24 +38,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
 {
     CheckSingleDatagram(data, size);
 
-    fuzz::FuzzInput input = fuzz::SplitFuzzInput(data, size);
-    test::QueueReader reader;
-    for (auto& datagram : input.datagrams)
-        reader.Push(std::move(datagram));
-    test::RecordingWriter writer;
-    test::ScriptedContext context;
-    context.settings = input.settings;
+    fuzz::PollRun run;
+    fuzz::LoadPollRun(run, data, size);
+    test::QueueReader& reader = run.reader;
+    test::RecordingWriter& writer = run.writer;
+    test::ScriptedContext& context = run.context;
     context.ignoreList = {"Mallory"};
     context.resolvable = {{"Bob", "PC-BOB"}};
     context.confirmable = {{"Alice", "PC-ALICE"}};
     MessageStore store;
 
-    const std::size_t waiting = reader.queue.size();
-    for (std::size_t poll = 0; poll <= waiting && !reader.queue.empty(); ++poll) {
-        const int result = PollPlain(reader, writer, test::TestCodec(), context, store);
-        fuzz::Require(result == 1 || result == -1);
-    }
-    fuzz::Require(reader.queue.empty());
+    fuzz::PollUntilEmpty(run, [&] { return PollPlain(reader, writer, test::TestCodec(), context, store); });
     CheckAnswers(writer);
     for (const MessageRecord& record : test::StoredRecords(store))
         fuzz::Require(FieldText(record.text).size() < sizeof record.text && record.unread == 1);
