@@ -1197,19 +1197,7 @@ DISABLED = [2, 3, 4, 0, 5]
 
 def toolbar_rows(cv):
     """Opaque pixels composited over the button face; the rest magenta."""
-    out = []
-    bg = [c / 255.0 for c in BUTTON_FACE]
-    for y in range(cv.h):
-        row = []
-        for x in range(cv.w):
-            r, g, b, a = cv.px[y * cv.w + x]
-            if a < 0.5:
-                row.append(MAGENTA)
-                continue
-            row.append(tuple(int(round((c * a + k * (1.0 - a)) * 255))
-                             for c, k in zip((r, g, b), bg)))
-        out.append(row)
-    return out
+    return cv.masked_rows(BUTTON_FACE, MAGENTA)
 
 
 def disabled_rows(cv):

@@ -295,3 +295,21 @@ class Canvas:
         for i in range(3):
             d[i] = (col[i] * sa + d[i] * da * (1.0 - sa)) / oa
         d[3] = oa
+
+    def masked_rows(self, background, mask):
+        """Rows of (r, g, b) bytes, top first: pixels at least half covered are
+        blended over the background colour, the others become the mask colour."""
+        rows = []
+        bg = [c / 255.0 for c in background]
+        for y in range(self.h):
+            row = []
+            for x in range(self.w):
+                r, g, b, a = self.px[y * self.w + x]
+                if a < 0.5:
+                    row.append(mask)
+                    continue
+                a = min(1.0, a)
+                row.append(tuple(int(round((c * a + k * (1.0 - a)) * 255))
+                                 for c, k in zip((r, g, b), bg)))
+            rows.append(row)
+        return rows
