@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "messenger/mainwindow/arrival_alerts.h"
 #include "messenger/mainwindow/command_states.h"
 #include "messenger/mainwindow/emoticon_table.h"
 
@@ -87,6 +88,58 @@ TEST(EmoticonTable, EveryCodeMatchesItselfAndOnlyItself)
     EXPECT_EQ(EmoticonPictureFile(1), "emimg_01.gif");
     EXPECT_EQ(EmoticonPictureFile(42), "emimg_42.gif");
     EXPECT_EQ(EmoticonBitmap(42), 7274u);
+}
+
+Settings EveryAlertOn()
+{
+    Settings s;
+    s.PCSpeakerBeep = s.PlaySoundOnReceive = s.PopupOnReceive = s.JumpToLastMsg = s.ScrollLock = 1;
+    return s;
+}
+
+AlertState Minimised()
+{
+    AlertState state;
+    state.windowMinimised = state.haveSoundFile = state.unreadMessages = true;
+    return state;
+}
+
+TEST(ArrivalAlerts, EverySwitchedOnAlertFires)
+{
+    ArrivalAlerts a = PlanArrivalAlerts(EveryAlertOn(), Minimised());
+    EXPECT_TRUE(a.beep && a.sound && a.popUp && a.jumpToNewest && a.startTrayAnimation && a.startScrollLock);
+    Settings off;
+    off.PCSpeakerBeep = off.PlaySoundOnReceive = off.PopupOnReceive = off.JumpToLastMsg = off.ScrollLock = 0;
+    ArrivalAlerts none = PlanArrivalAlerts(off, Minimised());
+    EXPECT_FALSE(none.beep || none.sound || none.popUp || none.jumpToNewest || none.startScrollLock);
+    EXPECT_TRUE(none.startTrayAnimation); // the animation has no switch of its own
+}
+
+TEST(ArrivalAlerts, AutoReplyModeKeepsEverythingQuiet)
+{
+    AlertState state = Minimised();
+    state.autoReplyMode = true;
+    ArrivalAlerts a = PlanArrivalAlerts(EveryAlertOn(), state);
+    EXPECT_FALSE(a.beep || a.sound || a.popUp || a.jumpToNewest || a.startTrayAnimation || a.startScrollLock);
+}
+
+TEST(ArrivalAlerts, RunningBlinkersAndAShownWindowAreLeftAlone)
+{
+    AlertState state = Minimised();
+    state.windowMinimised = false;
+    state.trayBlinking = state.scrollLockBlinking = true;
+    ArrivalAlerts a = PlanArrivalAlerts(EveryAlertOn(), state);
+    EXPECT_FALSE(a.popUp || a.startTrayAnimation || a.startScrollLock);
+    EXPECT_TRUE(a.beep && a.jumpToNewest);
+
+    AlertState noSound = Minimised();
+    noSound.haveSoundFile = false;
+    EXPECT_FALSE(PlanArrivalAlerts(EveryAlertOn(), noSound).sound);
+
+    AlertState allRead = Minimised();
+    allRead.unreadMessages = false; // a jump or a duplicate left nothing unread
+    ArrivalAlerts r = PlanArrivalAlerts(EveryAlertOn(), allRead);
+    EXPECT_FALSE(r.startTrayAnimation || r.startScrollLock);
 }
 
 TEST(EmoticonPicker, HitTestCoversTheGridOnly)
