@@ -38,6 +38,8 @@ public:
     virtual bool DeleteValue(RegRoot root, const std::string& key, const std::string& name) = 0;
     // The value names of a key, in the store's order.
     virtual std::vector<std::string> ValueNames(RegRoot root, const std::string& key) = 0;
+    // The names of a key's direct subkeys, in the store's order.
+    virtual std::vector<std::string> SubkeyNames(RegRoot root, const std::string& key) = 0;
 };
 
 } // namespace kivet

@@ -106,6 +106,22 @@ std::vector<std::string> MemoryRegistry::ValueNames(RegRoot root, const std::str
     return names;
 }
 
+std::vector<std::string> MemoryRegistry::SubkeyNames(RegRoot root, const std::string& key)
+{
+    // Paths compare without regard to case, so every path below the key follows it in one run.
+    std::vector<std::string> names;
+    std::string path = Path(root, key);
+    if (keys_.count(path) == 0) return names;
+    std::string prefix = path + "\\";
+    for (auto sub = keys_.lower_bound(prefix); sub != keys_.end(); ++sub) {
+        std::string_view full(sub->first);
+        if (full.size() < prefix.size() || !EqualsNoCase(full.substr(0, prefix.size()), prefix)) break;
+        std::string_view rest = full.substr(prefix.size());
+        if (!rest.empty() && rest.find('\\') == std::string_view::npos) names.emplace_back(rest);
+    }
+    return names;
+}
+
 const MemoryRegistry::Value* MemoryRegistry::Find(RegRoot root, const std::string& key, const std::string& name) const
 {
     auto it = keys_.find(Path(root, key));

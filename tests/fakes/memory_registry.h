@@ -32,6 +32,7 @@ public:
     bool GetNumber(RegRoot root, const std::string& key, const std::string& name, uint32_t& value) override;
     bool DeleteValue(RegRoot root, const std::string& key, const std::string& name) override;
     std::vector<std::string> ValueNames(RegRoot root, const std::string& key) override;
+    std::vector<std::string> SubkeyNames(RegRoot root, const std::string& key) override;
 
     // Test helpers
     const Value* Find(RegRoot root, const std::string& key, const std::string& name) const;

@@ -77,6 +77,39 @@ TEST_F(Win32RegistryTest, ValueNamesListed)
     EXPECT_EQ(reg.ValueNames(user, kTestKey).size(), 1u);
 }
 
+TEST_F(Win32RegistryTest, ValueNamesPassOverANameTooLongForTheBuffer)
+{
+    reg.CreateKey(user, kTestKey);
+    reg.SetString(user, kTestKey, "A-FIRST", "");
+    const std::string longName(300, 'L');
+    HKEY key = nullptr;
+    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, kTestKey.c_str(), 0, KEY_WRITE, &key), ERROR_SUCCESS);
+    const char empty[] = "";
+    ASSERT_EQ(RegSetValueExA(key, longName.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(empty), 1), ERROR_SUCCESS);
+    RegCloseKey(key);
+    reg.SetString(user, kTestKey, "Z-LAST", "");
+    std::vector<std::string> names = reg.ValueNames(user, kTestKey);
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"A-FIRST", "Z-LAST"}));
+}
+
+TEST_F(Win32RegistryTest, SubkeyNamesListsDirectSubkeysAndAGroupKeyWithValuesDeletes)
+{
+    EXPECT_TRUE(reg.SubkeyNames(user, kTestKey).empty()) << "a missing key has no subkeys";
+    reg.CreateKey(user, kTestKey + "\\Groups\\OFFICE");
+    reg.CreateKey(user, kTestKey + "\\Groups\\Team\\Nested");
+    reg.SetString(user, kTestKey + "\\Groups", "NotAKey", "");
+    reg.SetString(user, kTestKey + "\\Groups\\OFFICE", "JSMITH", "");
+    reg.SetString(user, kTestKey + "\\Groups\\OFFICE", "PC-07", "");
+    std::vector<std::string> names = reg.SubkeyNames(user, kTestKey + "\\groups");
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"OFFICE", "Team"}));
+
+    EXPECT_TRUE(reg.DeleteKey(user, kTestKey + "\\Groups\\OFFICE")) << "a key holding only values is deleted";
+    EXPECT_FALSE(reg.KeyExists(user, kTestKey + "\\Groups\\OFFICE"));
+    EXPECT_EQ(reg.SubkeyNames(user, kTestKey + "\\Groups"), std::vector<std::string>{"Team"});
+}
+
 TEST_F(Win32RegistryTest, AutoAnswerWrittenUnderItsOldSpellingReadsBack)
 {
     // The program key itself, as the program uses it.

@@ -127,7 +127,26 @@ std::vector<std::string> Win32Registry::ValueNames(RegRoot root, const std::stri
     for (DWORD i = 0;; ++i) {
         char name[256];
         DWORD size = sizeof name;
-        if (RegEnumValueA(k.get(), i, name, &size, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
+        LONG result = RegEnumValueA(k.get(), i, name, &size, nullptr, nullptr, nullptr, nullptr);
+        // A name too long for the buffer is passed over; the values after it are still listed.
+        if (result == ERROR_MORE_DATA) continue;
+        if (result != ERROR_SUCCESS) break;
+        names.emplace_back(name, size);
+    }
+    return names;
+}
+
+std::vector<std::string> Win32Registry::SubkeyNames(RegRoot root, const std::string& key)
+{
+    std::vector<std::string> names;
+    OpenKey k(root, key, KEY_READ);
+    if (!k) return names;
+    for (DWORD i = 0;; ++i) {
+        char name[256]; // key names have at most 255 characters
+        DWORD size = sizeof name;
+        LONG result = RegEnumKeyExA(k.get(), i, name, &size, nullptr, nullptr, nullptr, nullptr);
+        if (result == ERROR_MORE_DATA) continue;
+        if (result != ERROR_SUCCESS) break;
         names.emplace_back(name, size);
     }
     return names;
