@@ -93,8 +93,21 @@
 #define IDC_ABOUT_VERSION 1080
 #define IDC_ABOUT_LINK 1081
 
+// The "Set Auto-Reply message" dialog
+#define IDD_SET_AUTO_REPLY 333
+#define IDC_AUTO_REPLY_TEXT 1301
+#define IDC_AUTO_REPLY_CHOOSE 1302
+#define IDC_AUTO_REPLY_PROMPT 1303
+
 // Bitmaps
 #define IDB_TOOLBAR 272
+#define IDB_TREE_IMAGES 390
+
+// Toolbar drop-down menus: "&Add new..." and the Quick Answers / Auto-Replies after it
+#define IDM_ADD_QUICK_ANSWER 500
+#define IDM_FIRST_QUICK_ANSWER 501
+#define IDM_ADD_AUTO_REPLY 600
+#define IDM_FIRST_AUTO_REPLY 601
 
 // Esc in the main window hides it, like its close box
 #define IDM_HIDE 2

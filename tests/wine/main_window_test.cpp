@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <string>
 
-#include "tests/wine/driver/kivet_driver.h"
+#include "tests/wine/driver/main_window_session.h"
 
 namespace kivet::wine {
 namespace {
@@ -22,62 +22,15 @@ constexpr WORD kTrayPrevious = 32808, kTrayNext = 32809, kTrayDelete = 32810, kT
 
 bool WritePlain(const std::string& sender, const std::string& text)
 {
-    std::string d = sender + '\0' + "Bob" + '\0' + text + '\0' + "SENDER-PC" + '\0' + '\0' + '\0';
-    HANDLE slot = CreateFileA("\\\\.\\mailslot\\messngr", GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (slot == INVALID_HANDLE_VALUE) return false;
-    DWORD written = 0;
-    BOOL ok = WriteFile(slot, d.data(), static_cast<DWORD>(d.size()), &written, nullptr);
-    CloseHandle(slot);
-    return ok != FALSE;
+    return WritePlainMessage(sender, "Bob", text);
 }
 
-std::string ControlText(HWND dialog, int id)
-{
-    char buf[6000] = {};
-    SendMessageA(GetDlgItem(dialog, id), WM_GETTEXT, sizeof buf, reinterpret_cast<LPARAM>(buf));
-    return buf;
-}
-
-class MainWindow : public ::testing::Test {
+class MainWindow : public MainWindowSession {
 protected:
-    void SetUp() override
-    {
-        ASSERT_EQ(FindFrame(), nullptr);
-        ResetProgramRegistry();
-        folder = MakeProgramFolder(::testing::UnitTest::GetInstance()->current_test_info()->name());
-        WriteTextFile(folder + "\\" + LogonName() + ".ini", "[GENERAL]\r\nMovetoTrayAtStartup=0\r\n");
-        ASSERT_TRUE(StartAndWaitForMainWindow(program, folder, "/l"));
-        main = FindMainDialog();
-        ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(main) != FALSE; }));
-    }
-    void TearDown() override
-    {
-        if (program.Running() && !ExitProgram(program)) program.Kill();
-        WaitUntil([] { return FindFrame() == nullptr; }, 5000);
-    }
-
-    bool WaitForHeader(const std::string& header)
-    {
-        return WaitUntil([&] { return ControlText(main, kHeader) == header; }, 10000);
-    }
     bool ToolbarEnabled(WORD command)
     {
         return SendMessageA(GetDlgItem(main, kToolbar), TB_ISBUTTONENABLED, command, 0) != 0;
     }
-    // The menu item's state, asked of the program itself (menus cannot be read from outside).
-    bool MenuEnabled(WORD command, bool trayMenu)
-    {
-        static const UINT query = RegisterWindowMessageA("KivetSecureMessenger.MenuState");
-        LRESULT state = SendMessageA(main, query, command, trayMenu ? 1 : 0);
-        EXPECT_NE(state, -1) << "no such menu item: " << command;
-        return state != -1 && (state & (MF_GRAYED | MF_DISABLED)) == 0;
-    }
-    void Command(WORD id) { SendMessageA(main, WM_COMMAND, id, 0); }
-
-    std::string folder;
-    KivetProcess program;
-    HWND main = nullptr;
 };
 
 TEST_F(MainWindow, EmptyStoreShowsNoMessagesWithEverythingDisabled)
@@ -88,6 +41,12 @@ TEST_F(MainWindow, EmptyStoreShowsNoMessagesWithEverythingDisabled)
     EXPECT_FALSE(ToolbarEnabled(kDelete));
     EXPECT_FALSE(MenuEnabled(kDelete, false));
     EXPECT_FALSE(MenuEnabled(kTrayDeleteAll, true));
+}
+
+TEST_F(MainWindow, TheNamesTreePicturesAreLoaded)
+{
+    static const UINT query = RegisterWindowMessageA("KivetSecureMessenger.TreeImages");
+    EXPECT_EQ(SendMessageA(main, query, 0, 0), 14);
 }
 
 TEST_F(MainWindow, OneMessageIsShownWithPreviousAndNextDisabled)
@@ -174,7 +133,7 @@ TEST_F(MainWindow, CommandsOfLaterWindowsStayGreyedWithMessages)
     ASSERT_TRUE(WritePlain("Alice", "x"));
     ASSERT_TRUE(WaitForHeader("Message from Alice to Bob"));
     ASSERT_TRUE(WaitUntil([&] { return ToolbarEnabled(kDelete); }, 5000));
-    for (WORD id : {32826, 32840, 32841, 32842, 32771, 32772, 32782}) // details, browse, lists, new, reply, options
+    for (WORD id : {32826, 32840, 32771, 32772, 32782}) // details, browse, new, reply, options
         EXPECT_FALSE(MenuEnabled(id, false)) << id;
 }
 

@@ -1,5 +1,8 @@
 #include "messenger/mainwindow/win32/apply_settings.h"
 
+#include "messenger/lists/win32/process_lists.h"
+#include "messenger/mainwindow/win32/main_commands.h"
+#include "messenger/mainwindow/win32/main_view.h"
 #include "messenger/messages.h"
 #include "messenger/runtime/action_log.h"
 #include "messenger/runtime/registry_settings.h"
@@ -54,7 +57,11 @@ void ApplySettings(HWND mainDialog)
     const Settings& s = ProcessSettings();
     ApplyWindowOrder(mainDialog, s);
     ApplyShellIntegration(p, s);
+    UpdateCheckMarks(mainDialog);
+    // A name added to the Quick List elsewhere (the send dialog, the options) is picked up here.
+    ProcessLists().quick.Load();
     if (p.mainMenu) SetMenu(mainDialog, p.mainMenu);
+    if (MessageTextControl()) RefreshView(mainDialog, Direction::Stay);
     ApplyHotkey(mainDialog);
 }
 

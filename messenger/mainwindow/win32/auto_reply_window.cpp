@@ -1,7 +1,14 @@
 #include "messenger/mainwindow/win32/auto_reply_window.h"
 
+#include <optional>
+
+#include "common/fixed_text.h"
+#include "messenger/lists/win32/process_lists.h"
+#include "messenger/lists/win32/set_auto_reply_dialog.h"
 #include "messenger/mainwindow/win32/main_commands.h"
 #include "messenger/mainwindow/win32/main_view.h"
+#include "messenger/mainwindow/win32/receive_timers.h"
+#include "messenger/mainwindow/win32/scroll_lock_light.h"
 #include "messenger/messages.h"
 #include "messenger/runtime/text_table.h"
 #include "messenger/runtime/win32/program_state.h"
@@ -10,29 +17,58 @@ namespace kivet {
 namespace {
 constexpr UINT kPollPeriodMs = 3000;
 constexpr UINT kTrayBlinkMs = 250;
+
+// The Set dialog decides: OK enters the mode with the confirmed text, Cancel leaves it.
+void AskAndSwitch(HWND mainDialog, const std::string& initial)
+{
+    std::optional<std::string> text = AskAutoReplyText(mainDialog, initial, ProcessLists().autoReplies.Records());
+    if (text)
+        EnterAutoReplyMode(mainDialog, *text);
+    else
+        LeaveAutoReplyMode(mainDialog);
+}
+
 } // namespace
 
-void EnterAutoReplyMode(HWND mainDialog)
+void EnterAutoReplyMode(HWND mainDialog, const std::string& text)
 {
     ProgramState& p = Program();
-    p.autoReplyMode = true;
+    ProcessAutoReplyMode().EnterAutoReplyMode(text);
     SetWindowTextA(mainDialog, Text(197));
     UpdateCheckMarks(mainDialog);
     SetTimer(mainDialog, kTimerAutoReplyPoll, kPollPeriodMs, nullptr);
     // The animation pauses; its flag stays set so that leaving the mode resumes it.
     if (p.trayBlinking) KillTimer(mainDialog, kTimerTrayBlink);
+    StopScrollLockBlinking(mainDialog);
     RefreshView(mainDialog, Direction::Stay);
 }
 
 void LeaveAutoReplyMode(HWND mainDialog)
 {
     ProgramState& p = Program();
-    p.autoReplyMode = false;
+    ProcessAutoReplyMode().LeaveAutoReplyMode();
     SetWindowTextA(mainDialog, p.className);
     UpdateCheckMarks(mainDialog);
     KillTimer(mainDialog, kTimerAutoReplyPoll);
     if (p.trayBlinking) SetTimer(mainDialog, kTimerTrayBlink, kTrayBlinkMs, nullptr);
+    // Messages that came while away are announced by the tray and the light from now on.
+    StartBlinkingForUnread(mainDialog);
     RefreshView(mainDialog, Direction::Stay);
+}
+
+void ToggleAutoReplyMode(HWND mainDialog)
+{
+    if (InAutoReplyMode())
+        LeaveAutoReplyMode(mainDialog);
+    else
+        AskAndSwitch(mainDialog, ProcessAutoReplyMode().Text());
+}
+
+void ChooseAutoReply(HWND mainDialog, std::size_t index)
+{
+    const std::vector<AutoReply>& replies = ProcessLists().autoReplies.Records();
+    if (index >= replies.size()) return;
+    AskAndSwitch(mainDialog, std::string(FieldText(replies[index].message)));
 }
 
 } // namespace kivet

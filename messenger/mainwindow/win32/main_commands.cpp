@@ -3,9 +3,15 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <cstdio>
+#include <optional>
 #include <string>
 
+#include "common/fixed_text.h"
+#include "messenger/lists/list_entry.h"
+
 #include "messenger/mainwindow/win32/about_dialog.h"
+#include "messenger/mainwindow/win32/apply_settings.h"
 #include "messenger/mainwindow/win32/auto_reply_window.h"
 #include "messenger/mainwindow/win32/main_dialog.h"
 #include "messenger/mainwindow/win32/main_view.h"
@@ -17,6 +23,7 @@
 #include "messenger/runtime/win32/program_state.h"
 #include "messenger/runtime/win32/shutdown_host.h"
 #include "messenger/store/message_store.h"
+#include "messenger/lists/win32/process_lists.h"
 
 namespace kivet {
 namespace {
@@ -154,11 +161,27 @@ void About(HWND d)
 {
     ShowAboutDialog(d);
 }
-// Leaving needs no questions; entering asks for the Auto-Reply message first, in the Auto-Reply
-// dialog that comes with the personal lists.
-void ToggleAutoReply(HWND d)
+// The current sender, cut at the first blank, goes to the list; a name already there is not
+// added again and nothing is said.
+void AddSenderToList(HWND d, NameList& list, uint32_t confirmation)
 {
-    if (Program().autoReplyMode) LeaveAutoReplyMode(d);
+    std::optional<MessageRecord> record = ProcessMessageStore().CurrentRecord();
+    if (!record) return;
+    std::string name = QuickAddName(FieldText(record->sender));
+    if (name.empty() || !list.Add(name)) return;
+    char text[200];
+    std::snprintf(text, sizeof text, Text(confirmation), name.c_str());
+    ShowMessageBox(d, {text, Text(147), BoxButtons::Ok, BoxIcon::Information});
+    ApplySettings(d);
+}
+
+void AddSenderToQuickList(HWND d)
+{
+    AddSenderToList(d, ProcessLists().quick, 145);
+}
+void AddSenderToIgnoreList(HWND d)
+{
+    AddSenderToList(d, ProcessLists().ignore, 146);
 }
 
 void Open(HWND)
@@ -202,17 +225,21 @@ constexpr CommandRoute kRoutes[] = {
     {IDM_ABOUT, About},
     {IDM_TRAY_ABOUT, About},
     {IDM_TRAY_OPEN, Open},
-    {IDM_AUTO_REPLY, ToggleAutoReply},
-    {IDM_TRAY_AUTO_REPLY, ToggleAutoReply},
+    {IDM_AUTO_REPLY, ToggleAutoReplyMode},
+    {IDM_TRAY_AUTO_REPLY, ToggleAutoReplyMode},
+    {IDM_ADD_QUICK_LIST, AddSenderToQuickList},
+    {IDM_TREE_ADD_QUICK_LIST, AddSenderToQuickList},
+    {IDM_ADD_IGNORE_LIST, AddSenderToIgnoreList},
+    {IDM_TREE_ADD_IGNORE_LIST, AddSenderToIgnoreList},
     {IDM_HIDE, Hide},
 };
 
-// Commands whose windows (send dialog, options, lists, details, transfer, update check, Auto-Reply
-// dialog) are not part of the program yet: shown greyed, never silently ignored.
+// Commands whose windows (send dialog, options, details, transfer, update check) are not part of
+// the program yet: shown greyed, never silently ignored.
 constexpr UINT kUnavailable[] = {
-    IDM_NEW,           IDM_REPLY,           IDM_TRAY_NEW,        IDM_TRAY_REPLY,     IDM_SEND_FILE,
-    IDM_ACCEPT_FILES,  IDM_OPTIONS,         IDM_TRAY_OPTIONS,    IDM_AUTO_REPLY,     IDM_TRAY_AUTO_REPLY,
-    IDM_CHECK_UPDATES, IDM_MESSAGE_DETAILS, IDM_BROWSE_COMPUTER, IDM_ADD_QUICK_LIST, IDM_ADD_IGNORE_LIST,
+    IDM_NEW,          IDM_REPLY,   IDM_TRAY_NEW,     IDM_TRAY_REPLY,    IDM_SEND_FILE,
+    IDM_ACCEPT_FILES, IDM_OPTIONS, IDM_TRAY_OPTIONS, IDM_CHECK_UPDATES, IDM_MESSAGE_DETAILS,
+    IDM_BROWSE_COMPUTER,
 };
 
 void CheckBoth(HWND d, UINT mainId, UINT trayId, bool on)
@@ -232,6 +259,10 @@ bool RunMainCommand(HWND mainDialog, WORD id)
             route.handler(mainDialog);
             return true;
         }
+    if (id >= IDM_FIRST_AUTO_REPLY && id < IDM_FIRST_AUTO_REPLY + kListCapacity) {
+        ChooseAutoReply(mainDialog, id - IDM_FIRST_AUTO_REPLY);
+        return true;
+    }
     return false;
 }
 
@@ -254,7 +285,7 @@ void UpdateCheckMarks(HWND mainDialog)
     CheckBoth(mainDialog, IDM_ENABLE_IGNORE, IDM_TRAY_ENABLE_IGNORE, s.ActiveIgnorList != 0);
     CheckBoth(mainDialog, IDM_IGNORE_WORKGROUP, IDM_TRAY_IGNORE_WORKGROUP, s.IgnorWorkgroup != 0);
     CheckBoth(mainDialog, IDM_LOG_HISTORY, IDM_TRAY_LOG_HISTORY, s.LogHistory != 0);
-    CheckBoth(mainDialog, IDM_AUTO_REPLY, IDM_TRAY_AUTO_REPLY, Program().autoReplyMode);
+    CheckBoth(mainDialog, IDM_AUTO_REPLY, IDM_TRAY_AUTO_REPLY, InAutoReplyMode());
 }
 
 // "hh.exe", a space, the program folder and the help file's name; missing viewers fail silently.

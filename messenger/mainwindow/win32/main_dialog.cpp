@@ -20,6 +20,8 @@
 #include "messenger/mainwindow/win32/main_commands.h"
 #include "messenger/mainwindow/win32/main_view.h"
 #include "messenger/mainwindow/win32/sender_menu.h"
+#include "messenger/mainwindow/win32/toolbar_dropdowns.h"
+#include "messenger/mainwindow/win32/window_queries.h"
 #include "messenger/store/message_store.h"
 #include "messenger/mainwindow/win32/receive_timers.h"
 #include "messenger/transport/win32/mailslot_setup_host.h"
@@ -61,11 +63,7 @@ void AddNormalTrayIcon(HWND hDlg)
 {
     char tip[100];
     FormatTrayTooltip(tip, sizeof tip, 0, 0);
-    ProgramState& p = Program();
-    if (!p.trayIcon)
-        p.trayIcon =
-            static_cast<HICON>(LoadImageA(p.instance, MAKEINTRESOURCEA(IDI_TRAY_NORMAL), IMAGE_ICON, 16, 16, 0));
-    AddTrayIcon(hDlg, p.trayIcon, tip);
+    AddTrayIcon(hDlg, IDI_TRAY_NORMAL, tip);
 }
 
 BOOL MainDlg_OnInitDialog(HWND hDlg)
@@ -114,18 +112,6 @@ LRESULT MainDlg_OnLink(HWND hDlg, ENLINK* link)
     return 1;
 }
 
-void MainDlg_OnDropDown(HWND hDlg, NMTOOLBARA* toolbar)
-{
-    // The Quick Answers and Auto-Replies lists fill these menus; "&Add new..." opens the options.
-    HMENU menu = CreatePopupMenu();
-    AppendMenuA(menu, MF_STRING | MF_GRAYED, toolbar->iItem == IDM_REPLY ? 500 : 600, "&Add new...");
-    RECT button;
-    SendMessageA(toolbar->hdr.hwndFrom, TB_GETRECT, toolbar->iItem, reinterpret_cast<LPARAM>(&button));
-    MapWindowPoints(toolbar->hdr.hwndFrom, nullptr, reinterpret_cast<POINT*>(&button), 2);
-    TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN, button.left, button.bottom, 0, hDlg, nullptr);
-    DestroyMenu(menu);
-}
-
 // Dropped files and folders go to the file transfer, which the transfer component carries out.
 void MainDlg_OnDropFiles(HDROP drop)
 {
@@ -149,7 +135,7 @@ LRESULT MainDlg_OnNotify(HWND hDlg, NMHDR* header)
     }
     case EN_LINK: return MainDlg_OnLink(hDlg, reinterpret_cast<ENLINK*>(header));
     case EN_MSGFILTER: MainDlg_OnHeaderMouse(reinterpret_cast<MSGFILTER*>(header)); return 0;
-    case TBN_DROPDOWN: MainDlg_OnDropDown(hDlg, reinterpret_cast<NMTOOLBARA*>(header)); return TBDDRET_DEFAULT;
+    case TBN_DROPDOWN: ShowToolbarDropDown(hDlg, reinterpret_cast<NMTOOLBARA*>(header)); return TBDDRET_DEFAULT;
     }
     return 0;
 }
@@ -224,21 +210,6 @@ void MainDlg_OnNcDestroy()
     Program().mainDialog = nullptr;
 }
 
-// Another program (a support tool or a test) may ask for a menu item's state, which menus do not
-// reveal across processes: wParam the command, lParam 0 for the main menu and 1 for the tray menu.
-UINT MenuStateQueryMessage()
-{
-    static const UINT message = RegisterWindowMessageA("KivetSecureMessenger.MenuState");
-    return message;
-}
-
-LRESULT MainDlg_OnMenuStateQuery(HWND hDlg, WPARAM command, LPARAM which)
-{
-    HMENU menu = which == 0 ? GetMenu(hDlg) : (Program().popupMenus ? GetSubMenu(Program().popupMenus, 0) : nullptr);
-    if (!menu) return -1;
-    return static_cast<LRESULT>(static_cast<int>(GetMenuState(menu, static_cast<UINT>(command), MF_BYCOMMAND)));
-}
-
 INT_PTR CALLBACK MainDialogProc(HWND hDlg, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     if (msg == TaskbarCreatedMessage() && msg != 0) {
@@ -248,8 +219,8 @@ INT_PTR CALLBACK MainDialogProc(HWND hDlg, UINT msg, WPARAM wParam, LPARAM lPara
         }
         return TRUE;
     }
-    if (msg == MenuStateQueryMessage() && msg != 0)
-        return SetDlgMsgResult(hDlg, msg, MainDlg_OnMenuStateQuery(hDlg, wParam, lParam));
+    LRESULT answer = 0;
+    if (AnswerWindowQuery(hDlg, msg, wParam, lParam, answer)) return SetDlgMsgResult(hDlg, msg, answer);
     switch (msg) {
     case WM_INITDIALOG: return MainDlg_OnInitDialog(hDlg);
     case WM_COMMAND: MainDlg_OnCommand(hDlg, LOWORD(wParam)); return TRUE;

@@ -19,6 +19,7 @@
 #include "messenger/runtime/settings.h"
 #include "messenger/runtime/text_table.h"
 #include "messenger/runtime/win32/program_state.h"
+#include "messenger/lists/win32/process_lists.h"
 
 namespace kivet {
 namespace {
@@ -62,7 +63,6 @@ struct ViewControls {
     HICON statusIcon = nullptr;    // parts 0 and 1
     HICON unreadIcon = nullptr;    // part 3
     HICON padlock = nullptr;       // part 2, secure messages only
-    HICON autoReplyIcon = nullptr; // the tray in Auto-Reply mode
 };
 
 ViewControls g_view;
@@ -223,7 +223,7 @@ void ShowRecord(HWND mainDialog, const MessageRecord& record, const StoreCounts&
 void StopBlinkingWhenAllRead(HWND mainDialog)
 {
     ProgramState& p = Program();
-    if (p.autoReplyMode || ProcessMessageStore().Counts().unread != 0) return;
+    if (ProcessMessageStore().Counts().unread != 0) return;
     if (p.trayBlinking) {
         KillTimer(mainDialog, kTimerTrayBlink);
         p.trayBlinking = false;
@@ -235,14 +235,9 @@ void UpdateTray(HWND mainDialog, const StoreCounts& counts)
 {
     ProgramState& p = Program();
     char tip[200];
-    std::snprintf(tip, sizeof tip, Text(p.autoReplyMode ? 212 : 137), counts.total, counts.unread);
-    HICON icon = nullptr;
-    if (p.autoReplyMode) {
-        if (!g_view.autoReplyIcon) g_view.autoReplyIcon = SmallIcon(IDI_TRAY_AUTOREPLY);
-        icon = g_view.autoReplyIcon;
-    } else if (!p.trayBlinking) {
-        icon = p.trayIcon;
-    }
+    std::snprintf(tip, sizeof tip, Text(InAutoReplyMode() ? 212 : 137), counts.total, counts.unread);
+    // While the animation runs it chooses the icon; Auto-Reply mode pauses it.
+    UINT icon = InAutoReplyMode() ? IDI_TRAY_AUTOREPLY : (p.trayBlinking ? 0 : IDI_TRAY_NORMAL);
     ModifyTrayIcon(mainDialog, icon, tip);
 }
 
@@ -276,7 +271,7 @@ void DestroyMainControls(HWND)
 {
     if (g_view.text) ReleaseEmoticonObjects(g_view.text);
     if (g_view.images) ImageList_Destroy(g_view.images);
-    for (HICON icon : {g_view.statusIcon, g_view.unreadIcon, g_view.padlock, g_view.autoReplyIcon})
+    for (HICON icon : {g_view.statusIcon, g_view.unreadIcon, g_view.padlock})
         if (icon) DestroyIcon(icon);
     g_view = ViewControls{};
 }
@@ -353,16 +348,26 @@ void UpdateCommandStates(HWND mainDialog)
     DrawMenuBar(mainDialog);
 }
 
+AlertState CurrentAlertState(HWND mainDialog)
+{
+    const ProgramState& p = Program();
+    AlertState state;
+    state.autoReplyMode = InAutoReplyMode();
+    state.windowMinimised = IsIconic(mainDialog) || !IsWindowVisible(mainDialog);
+    state.haveSoundFile = !p.soundPath.empty();
+    state.trayBlinking = p.trayBlinking;
+    state.scrollLockBlinking = p.scrollLockBlinking;
+    state.unreadMessages = ProcessMessageStore().Counts().unread != 0;
+    return state;
+}
+
 void NotifyNewMessage(HWND mainDialog)
 {
-    ProgramState& p = Program();
-    const Settings& s = ProcessSettings();
-    if (!p.autoReplyMode) {
-        if (s.PCSpeakerBeep) Beep(700, 100);
-        if (s.PlaySoundOnReceive && !p.soundPath.empty()) sndPlaySoundA(p.soundPath.c_str(), SND_ASYNC | SND_NODEFAULT);
-        if (s.PopupOnReceive && (IsIconic(mainDialog) || !IsWindowVisible(mainDialog))) RestoreMainWindow(false);
-        if (s.JumpToLastMsg) ProcessMessageStore().MakeNewestCurrent();
-    }
+    ArrivalAlerts alerts = PlanArrivalAlerts(ProcessSettings(), CurrentAlertState(mainDialog));
+    if (alerts.beep) Beep(700, 100);
+    if (alerts.sound) sndPlaySoundA(Program().soundPath.c_str(), SND_ASYNC | SND_NODEFAULT);
+    if (alerts.popUp) RestoreMainWindow(false);
+    if (alerts.jumpToNewest) ProcessMessageStore().MakeNewestCurrent();
     RefreshView(mainDialog, Direction::Stay);
 }
 

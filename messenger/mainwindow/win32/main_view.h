@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include "messenger/mainwindow/arrival_alerts.h"
 #include "messenger/store/message_store.h"
 
 namespace kivet {
@@ -16,6 +17,8 @@ void LayoutMainControls(HWND mainDialog);
 void RefreshView(HWND mainDialog, Direction direction);
 // Sets the enabled states of the commands in both menus and on the toolbar.
 void UpdateCommandStates(HWND mainDialog);
+// The program state the arrival alerts depend on.
+AlertState CurrentAlertState(HWND mainDialog);
 // The new-message notification (beep, sound, pop-up, jump) followed by a refresh.
 void NotifyNewMessage(HWND mainDialog);
 // The tooltip text of a toolbar button.

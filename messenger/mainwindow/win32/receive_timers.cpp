@@ -1,5 +1,6 @@
 #include "messenger/mainwindow/win32/receive_timers.h"
 
+#include "messenger/mainwindow/arrival_alerts.h"
 #include "messenger/mainwindow/tray_animation.h"
 #include "messenger/mainwindow/win32/main_dialog.h"
 #include "messenger/mainwindow/win32/main_view.h"
@@ -33,30 +34,12 @@ Win32MailslotWriter Writer(ReceiveContext& context)
     return Win32MailslotWriter(context.LocalComputer());
 }
 
-HICON LoadTrayIcon(UINT id)
-{
-    return static_cast<HICON>(LoadImageA(Program().instance, MAKEINTRESOURCEA(id), IMAGE_ICON, 16, 16, 0));
-}
-
-void UpdateTrayTip(HWND mainDialog, HICON icon)
+void UpdateTrayTip(HWND mainDialog, UINT icon)
 {
     StoreCounts counts = ProcessMessageStore().Counts();
     char tip[100];
     FormatTrayTooltip(tip, sizeof tip, counts.total, counts.unread);
     ModifyTrayIcon(mainDialog, icon, tip);
-}
-
-// New messages start the tray animation (not in Auto-Reply mode) and the Scroll Lock light.
-void StartBlinkingForUnread(HWND mainDialog)
-{
-    ProgramState& p = Program();
-    if (ProcessMessageStore().Counts().unread == 0) return;
-    if (!p.autoReplyMode && !p.trayBlinking) {
-        g_animation.Restart();
-        p.trayBlinking = true;
-        SetTimer(mainDialog, kTimerTrayBlink, kTrayBlinkMs, nullptr);
-    }
-    if (ProcessSettings().ScrollLock) StartScrollLockBlinking(mainDialog);
 }
 
 void Announce(HWND mainDialog, const char* what)
@@ -103,11 +86,7 @@ void OnAutoReplyTimer()
 
 void OnTrayBlinkTimer(HWND mainDialog)
 {
-    static HICON frames[3] = {};
-    uint32_t id = g_animation.NextIcon();
-    HICON& icon = frames[id == 336 ? 0 : (id == 337 ? 1 : 2)];
-    if (!icon) icon = LoadTrayIcon(id);
-    UpdateTrayTip(mainDialog, icon);
+    UpdateTrayTip(mainDialog, g_animation.NextIcon());
 }
 
 // The minute tick, running only while automatic scans are on: the relay server's refresh (the
@@ -122,6 +101,19 @@ void OnMinuteTimer()
 }
 
 } // namespace
+
+// New messages start the tray animation and the Scroll Lock light; Auto-Reply mode keeps both off.
+void StartBlinkingForUnread(HWND mainDialog)
+{
+    ProgramState& p = Program();
+    ArrivalAlerts alerts = PlanArrivalAlerts(ProcessSettings(), CurrentAlertState(mainDialog));
+    if (alerts.startTrayAnimation) {
+        g_animation.Restart();
+        p.trayBlinking = true;
+        SetTimer(mainDialog, kTimerTrayBlink, kTrayBlinkMs, nullptr);
+    }
+    if (alerts.startScrollLock) StartScrollLockBlinking(mainDialog);
+}
 
 void StartReceiveTimers(HWND mainDialog)
 {

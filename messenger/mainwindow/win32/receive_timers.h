@@ -7,6 +7,9 @@
 namespace kivet {
 
 void StartReceiveTimers(HWND mainDialog);
+// Starts the tray animation and the Scroll Lock light when unread messages wait (not in Auto-Reply
+// mode), each unless it runs already.
+void StartBlinkingForUnread(HWND mainDialog);
 // Handles WM_TIMER for the receiving timers; false for other timers.
 bool OnReceiveTimer(HWND mainDialog, UINT_PTR timer);
 

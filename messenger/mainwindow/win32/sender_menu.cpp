@@ -7,10 +7,11 @@ namespace kivet {
 namespace {
 
 // Reading an Auto-Reply message and refreshing belong to the send dialog's names tree. The look-ups
-// behind Details, Browse and the lists come with the network browser and the personal lists, and
-// the transfer with the transfer component; until then those items are greyed as well.
-constexpr UINT kGreyed[] = {IDM_TREE_READ_AUTO_REPLY, IDM_TREE_REFRESH,        IDM_TREE_DETAILS,        IDM_TREE_BROWSE,
-                            IDM_TREE_TRANSFER,        IDM_TREE_ADD_QUICK_LIST, IDM_TREE_ADD_IGNORE_LIST};
+// behind Details and Browse come with the network browser, and the transfer with the transfer
+// component; until then those items are greyed as well.
+constexpr UINT kGreyed[] = {IDM_TREE_READ_AUTO_REPLY, IDM_TREE_REFRESH, IDM_TREE_DETAILS, IDM_TREE_BROWSE,
+                            IDM_TREE_TRANSFER};
+constexpr UINT kEnabled[] = {IDM_TREE_ADD_QUICK_LIST, IDM_TREE_ADD_IGNORE_LIST};
 
 } // namespace
 
@@ -20,6 +21,8 @@ void ShowSenderMenu(HWND mainDialog)
     if (!names) return;
     for (UINT id : kGreyed)
         EnableMenuItem(names, id, MF_BYCOMMAND | MF_GRAYED);
+    for (UINT id : kEnabled)
+        EnableMenuItem(names, id, MF_BYCOMMAND | MF_ENABLED);
     SetMenuDefaultItem(names, IDM_TREE_DETAILS, FALSE);
     POINT at;
     GetCursorPos(&at);

@@ -21,6 +21,31 @@ NOTIFYICONDATAA TrayRecord(HWND owner)
     return data;
 }
 
+constexpr UINT kFirstTrayIcon = IDI_TRAY_NEW_3; // 334 ... 338
+constexpr UINT kTrayIconCount = 5;
+HICON g_icons[kTrayIconCount] = {};
+
+struct ShownTray {
+    UINT icon = 0;
+    char tooltip[64] = {};
+};
+ShownTray g_shown;
+
+HICON TrayIconHandle(UINT id)
+{
+    if (id < kFirstTrayIcon || id >= kFirstTrayIcon + kTrayIconCount) return nullptr;
+    HICON& icon = g_icons[id - kFirstTrayIcon];
+    if (!icon)
+        icon = static_cast<HICON>(LoadImageA(Program().instance, MAKEINTRESOURCEA(id), IMAGE_ICON, 16, 16, 0));
+    return icon;
+}
+
+void Remember(UINT iconId, const char* tooltip)
+{
+    if (iconId) g_shown.icon = iconId;
+    lstrcpynA(g_shown.tooltip, tooltip, sizeof g_shown.tooltip);
+}
+
 } // namespace
 
 void FormatTrayTooltip(char* buf, int size, int total, int unread)
@@ -29,29 +54,49 @@ void FormatTrayTooltip(char* buf, int size, int total, int unread)
     std::snprintf(buf, static_cast<size_t>(size), *format ? format : "%d Messages, %d New", total, unread);
 }
 
-void AddTrayIcon(HWND owner, HICON icon, const char* tooltip)
+void AddTrayIcon(HWND owner, UINT iconId, const char* tooltip)
 {
     NOTIFYICONDATAA data = TrayRecord(owner);
     data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     data.uCallbackMessage = kMsgTrayNotify;
-    data.hIcon = icon;
+    data.hIcon = TrayIconHandle(iconId);
     lstrcpynA(data.szTip, tooltip, 64);
     Program().trayIconAdded = Shell_NotifyIconA(NIM_ADD, &data) != FALSE;
+    Remember(iconId, tooltip);
 }
 
-void ModifyTrayIcon(HWND owner, HICON icon, const char* tooltip)
+void ModifyTrayIcon(HWND owner, UINT iconId, const char* tooltip)
 {
     if (Program().shutDown) return;
     // An icon the shell refused at start-up (a taskbar not ready yet at logon) is added now.
     if (!Program().trayIconAdded) {
-        AddTrayIcon(owner, icon ? icon : Program().trayIcon, tooltip);
+        AddTrayIcon(owner, iconId ? iconId : (g_shown.icon ? g_shown.icon : IDI_TRAY_NORMAL), tooltip);
         return;
     }
     NOTIFYICONDATAA data = TrayRecord(owner);
-    data.uFlags = NIF_TIP | (icon ? NIF_ICON : 0);
-    data.hIcon = icon;
+    data.uFlags = NIF_TIP | (iconId ? NIF_ICON : 0);
+    data.hIcon = TrayIconHandle(iconId);
     lstrcpynA(data.szTip, tooltip, 64);
     Shell_NotifyIconA(NIM_MODIFY, &data);
+    Remember(iconId, tooltip);
+}
+
+void FreeTrayIcons()
+{
+    for (HICON& icon : g_icons) {
+        if (icon) DestroyIcon(icon);
+        icon = nullptr;
+    }
+}
+
+UINT ShownTrayIcon()
+{
+    return g_shown.icon;
+}
+
+const char* ShownTrayTooltip()
+{
+    return g_shown.tooltip;
 }
 
 void RemoveTrayIcon(HWND owner)

@@ -5,10 +5,16 @@
 
 namespace kivet {
 
-void AddTrayIcon(HWND owner, HICON icon, const char* tooltip);
+// The icons are given by their resource numbers (334-338) and loaded once.
+void AddTrayIcon(HWND owner, UINT iconId, const char* tooltip);
 void RemoveTrayIcon(HWND owner);
-// Changes the icon (when one is given) and the tooltip.
-void ModifyTrayIcon(HWND owner, HICON icon, const char* tooltip);
+// Changes the icon (iconId 0 keeps the one shown) and the tooltip.
+void ModifyTrayIcon(HWND owner, UINT iconId, const char* tooltip);
+// Frees the loaded icons; called when the program's windows are gone.
+void FreeTrayIcons();
+// What the tray shows now: the icon's resource number and the tooltip.
+UINT ShownTrayIcon();
+const char* ShownTrayTooltip();
 // Text of the tray tooltip: "%d Messages, %d New".
 void FormatTrayTooltip(char* buf, int size, int total, int unread);
 // Opens the tray menu at the cursor with its default item.

@@ -1,6 +1,9 @@
 #include "messenger/runtime/win32/frame_window.h"
 
+#include "messenger/lists/win32/process_lists.h"
 #include "messenger/mainwindow/win32/main_dialog.h"
+#include "messenger/mainwindow/win32/tray_icon.h"
+#include "messenger/mainwindow/win32/tree_image_list.h"
 #include "messenger/mainwindow/win32/rich_emoticons.h"
 #include "messenger/messages.h"
 #include "messenger/resources/resource.h"
@@ -46,6 +49,7 @@ void InitialiseRegistry(ProgramState& p)
     WriteAction("Registry initialization...");
     Win32Registry registry;
     InitRegistry(registry, p.programPath);
+    LoadPersonalLists();
     WriteAction("Registry initialization complete.");
 }
 
@@ -71,6 +75,7 @@ void InitialiseGraphics(ProgramState& p)
 {
     WriteAction("Graphic initialization...");
     LoadEmoticonBitmaps(p.instance);
+    p.treeImages = CreateTreeImageList(p.instance);
     WriteAction("Graphic initialization complete.");
 }
 
@@ -96,6 +101,7 @@ BOOL Frame_OnCreate(HWND hwnd)
     ProgramState& p = Program();
     p.frame = hwnd;
     LoadTextsAndMenus(p);
+    CreatePersonalLists();
     CreateFonts(p);
     LoadRichEditLibrary(p);
     InitialiseRegistry(p);
@@ -115,9 +121,11 @@ void Frame_OnDestroy()
     if (p.popupMenus) DestroyMenu(p.popupMenus);
     p.popupMenus = nullptr;
     FreeEmoticonBitmaps();
-    if (p.trayIcon) DestroyIcon(p.trayIcon);
-    p.trayIcon = nullptr;
+    if (p.treeImages) ImageList_Destroy(p.treeImages);
+    p.treeImages = nullptr;
+    FreeTrayIcons();
     PostQuitMessage(0);
+    DeletePersonalLists();
     if (p.richEdit) FreeLibrary(p.richEdit);
     p.richEdit = nullptr;
     p.frame = nullptr;

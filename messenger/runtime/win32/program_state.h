@@ -2,6 +2,7 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <string>
 
@@ -36,11 +37,11 @@ struct ProgramState {
     HFONT regularFont = nullptr;
     HFONT boldFont = nullptr;
     HMODULE richEdit = nullptr;
+    HIMAGELIST treeImages = nullptr; // the names tree's pictures
     bool richEditVersion1 = false;
 
     HANDLE startupWorker = nullptr;
     HANDLE scanThread = nullptr; // the network scan, once it runs
-    HICON trayIcon = nullptr;
 
     NetworkState* network = nullptr; // created at start-up, destroyed at shutdown
     MailslotHandles mailslots;
@@ -50,7 +51,6 @@ struct ProgramState {
     std::string soundPath;
     bool hotkeyRegistered = false;
     bool trayIconAdded = false;
-    bool autoReplyMode = false;
     bool trayBlinking = false;
     bool scrollLockBlinking = false;
     bool exitQuestionOpen = false; // the Exit command is asking its questions

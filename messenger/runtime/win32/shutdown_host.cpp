@@ -18,6 +18,7 @@
 #include "messenger/runtime/win32/program_state.h"
 #include "messenger/runtime/win32/registry_store_win32.h"
 #include "messenger/transport/win32/mailslot_setup_host.h"
+#include "messenger/lists/win32/process_lists.h"
 
 namespace kivet {
 namespace {
@@ -36,7 +37,7 @@ ShutdownState CurrentShutdownState()
 {
     const ProgramState& p = Program();
     const Settings& s = ProcessSettings();
-    return {p.autoReplyMode, p.trayBlinking, p.scrollLockBlinking, s.UseHotkey != 0, s.AcceptFiles != 0};
+    return {InAutoReplyMode(), p.trayBlinking, p.scrollLockBlinking, s.UseHotkey != 0, s.AcceptFiles != 0};
 }
 
 BoxAnswer Win32ShutdownHost::ShowBox(const BoxSpec& box)

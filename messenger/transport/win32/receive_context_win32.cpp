@@ -12,18 +12,10 @@
 #include "messenger/runtime/win32/program_state.h"
 #include "messenger/runtime/win32/registry_store_win32.h"
 #include "messenger/transport/win32/relay_state.h"
+#include "messenger/lists/win32/process_lists.h"
 
 namespace kivet {
 namespace {
-
-// A personal list kept as value names under the program key.
-bool ListHolds(const char* list, std::string_view name)
-{
-    Win32Registry registry;
-    for (const std::string& entry : registry.ValueNames(RegRoot::CurrentUser, std::string(kProgramKey) + "\\" + list))
-        if (EqualsNoCase(entry, name)) return true;
-    return false;
-}
 
 std::string NetworkName(const char (&field)[16])
 {
@@ -35,7 +27,7 @@ std::string NetworkName(const char (&field)[16])
 ReceiveSettings Win32ReceiveContext::Settings()
 {
     const kivet::Settings& s = ProcessSettings();
-    return {s.IgnorWorkgroup != 0, s.ActiveIgnorList != 0, s.LogHistory != 0, Program().autoReplyMode,
+    return {s.IgnorWorkgroup != 0, s.ActiveIgnorList != 0, s.LogHistory != 0, InAutoReplyMode(),
             s.UseComputerName != 0};
 }
 
@@ -56,18 +48,17 @@ std::string Win32ReceiveContext::LocalUser()
 
 bool Win32ReceiveContext::InIgnoreList(std::string_view sender)
 {
-    return ListHolds("IgnoreList", sender);
+    return ProcessLists().ignore.Contains(sender);
 }
 
 bool Win32ReceiveContext::IsMemberOfGroup(std::string_view group)
 {
-    return ListHolds("NetworkGroups", group) || RelayServerGroups().Contains(group);
+    return ProcessLists().networkGroups.Contains(group) || RelayServerGroups().Contains(group);
 }
 
 std::string Win32ReceiveContext::AutoReplyMessage()
 {
-    Win32Registry registry;
-    return ReadCurrentAutoAnswer(registry);
+    return ProcessAutoReplyMode().Text();
 }
 
 std::string Win32ReceiveContext::ReceivedAtNow()

@@ -1,6 +1,7 @@
 // Writes a few sample messages into the running program's Messenger-format mailslot, as other
 // computers would, for screenshots and manual checks.
-//   demo_messages [tray]   ("tray" also opens the tray menu afterwards)
+//   demo_messages [tray|away]   ("tray" also opens the tray menu afterwards, "away" the
+//                               "Set Auto-Reply message" dialog)
 #include <windows.h>
 
 #include <cstring>
@@ -43,15 +44,18 @@ int main(int argc, char** argv)
                          "ALICE-PC");
     Sleep(200);
     ok = WritePlain("Carol", "Bob", "Lunch at noon? [(b)][:d]", "CAROL-PC") && ok;
-    if (argc > 1 && std::strcmp(argv[1], "tray") == 0) {
+    if (argc > 1) {
         Sleep(4000);
         HWND found[2] = {FindWindowA("Kivet Secure Messenger", nullptr), nullptr};
         if (found[0]) EnumWindows(FindMain, reinterpret_cast<LPARAM>(found));
-        if (found[1]) {
+        if (!found[1]) return 2;
+        if (std::strcmp(argv[1], "tray") == 0) {
             SetCursorPos(700, 560);
             PostMessageA(found[1], 1037, 107, WM_RBUTTONDOWN);
+        } else if (std::strcmp(argv[1], "away") == 0) {
+            PostMessageA(found[1], WM_COMMAND, 32832, 0);
         }
-        return found[1] ? 0 : 2;
+        return 0;
     }
     return ok ? 0 : 1;
 }

@@ -1,0 +1,46 @@
+#include "messenger/mainwindow/win32/toolbar_dropdowns.h"
+
+#include <string>
+#include <vector>
+
+#include "common/fixed_text.h"
+#include "messenger/lists/win32/process_lists.h"
+#include "messenger/resources/resource.h"
+
+namespace kivet {
+namespace {
+
+// Reply lists the Quick Answers, Auto-Reply the Auto-Replies' descriptions, each after "&Add new..."
+// (which opens the options at their page) and a separator. A Quick Answer goes out through the send
+// dialog, so until that dialog exists its entries are greyed like the other sending commands.
+HMENU BuildDropDownMenu(bool reply)
+{
+    HMENU menu = CreatePopupMenu();
+    AppendMenuA(menu, MF_STRING | MF_GRAYED, reply ? IDM_ADD_QUICK_ANSWER : IDM_ADD_AUTO_REPLY, "&Add new...");
+    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    const PersonalLists& lists = ProcessLists();
+    if (reply) {
+        const std::vector<std::string>& answers = lists.answers.Entries();
+        for (size_t i = 0; i < answers.size(); ++i)
+            AppendMenuA(menu, MF_STRING | MF_GRAYED, IDM_FIRST_QUICK_ANSWER + i, answers[i].c_str());
+    } else {
+        const std::vector<AutoReply>& replies = lists.autoReplies.Records();
+        for (size_t i = 0; i < replies.size(); ++i)
+            AppendMenuA(menu, MF_STRING, IDM_FIRST_AUTO_REPLY + i, std::string(FieldText(replies[i].description)).c_str());
+    }
+    return menu;
+}
+
+} // namespace
+
+void ShowToolbarDropDown(HWND hDlg, NMTOOLBARA* toolbar)
+{
+    HMENU menu = BuildDropDownMenu(toolbar->iItem == IDM_REPLY);
+    RECT button;
+    SendMessageA(toolbar->hdr.hwndFrom, TB_GETRECT, toolbar->iItem, reinterpret_cast<LPARAM>(&button));
+    MapWindowPoints(toolbar->hdr.hwndFrom, nullptr, reinterpret_cast<POINT*>(&button), 2);
+    TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN, button.left, button.bottom, 0, hDlg, nullptr);
+    DestroyMenu(menu);
+}
+
+} // namespace kivet

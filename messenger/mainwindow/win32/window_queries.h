@@ -1,0 +1,17 @@
+// Questions another program (a support tool or a test) may ask the main window about what it
+// shows where the system does not reveal it across processes: menu item states and the tray.
+#pragma once
+
+#include <windows.h>
+
+namespace kivet {
+
+// Answers the registered query messages; false for every other message.
+//   "KivetSecureMessenger.MenuState": wParam the command, lParam 0 for the main menu and 1 for the
+//     tray menu; the item's state flags, or -1 when the menu has no such item.
+//   "KivetSecureMessenger.TrayState": wParam 0 gives the tray icon's resource number; wParam 1 gives
+//     a global atom holding the tray tooltip, which the asking program deletes.
+//   "KivetSecureMessenger.TreeImages": the number of pictures in the names tree's image list.
+bool AnswerWindowQuery(HWND mainDialog, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& answer);
+
+} // namespace kivet
