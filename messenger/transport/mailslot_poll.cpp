@@ -7,6 +7,7 @@ namespace kivet {
 namespace {
 
 constexpr uint32_t kShortestDatagram = 6;
+constexpr unsigned kWaitForNextDatagramMs = 100;
 
 } // namespace
 
@@ -26,6 +27,14 @@ bool MoreDatagramsWaiting(MailslotReader& reader)
     uint32_t nextSize = 0;
     uint32_t waiting = 0;
     return reader.Peek(nextSize, waiting) && waiting != 0;
+}
+
+bool ContinuePass(MailslotReader& reader, ReceiveContext& context, int datagramsRead)
+{
+    if (datagramsRead >= kMostDatagramsPerPass) return false;
+    if (MoreDatagramsWaiting(reader)) return true;
+    context.Pause(kWaitForNextDatagramMs);
+    return MoreDatagramsWaiting(reader);
 }
 
 } // namespace kivet

@@ -28,6 +28,7 @@ int PollAutoReply(MailslotReader& reader, MailslotWriter& writer, const TextCode
                   AutoReplyFields& answer)
 {
     if (!FirstDatagramWaiting(reader)) return -1;
+    int datagramsRead = 0;
     do {
         std::vector<uint8_t> bytes;
         if (!reader.Read(bytes)) return -1;
@@ -37,7 +38,7 @@ int PollAutoReply(MailslotReader& reader, MailslotWriter& writer, const TextCode
             return 1;
         }
         if (fields.kind == kAutoReplyRequest) AnswerRequest(writer, codec, context, fields);
-    } while (MoreDatagramsWaiting(reader));
+    } while (++datagramsRead < kMostDatagramsPerPass && MoreDatagramsWaiting(reader));
     return -1;
 }
 

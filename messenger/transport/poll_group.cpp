@@ -12,7 +12,6 @@
 namespace kivet {
 namespace {
 
-constexpr unsigned kPauseBetweenDatagramsMs = 100;
 
 std::mutex& GroupPollLock()
 {
@@ -72,14 +71,14 @@ int PollGroup(MailslotReader& reader, MailslotWriter& writer, const TextCodec& c
     std::lock_guard<std::mutex> guard(GroupPollLock());
     if (!FirstDatagramWaiting(reader)) return -1;
     bool stored = false;
+    int datagramsRead = 0;
     do {
         std::vector<uint8_t> bytes;
         if (!reader.Read(bytes)) break;
         const GroupFields fields = ReadGroupDatagram(codec, bytes.data(), bytes.size());
         if (fields.kind == kGroupMessage && HandleGroupMessage(writer, codec, context, store, fields)) stored = true;
         if (fields.kind == kGroupReceipt) HandleReceipt(receipts, fields);
-        context.Pause(kPauseBetweenDatagramsMs);
-    } while (MoreDatagramsWaiting(reader));
+    } while (ContinuePass(reader, context, ++datagramsRead));
     return stored ? 1 : -1;
 }
 

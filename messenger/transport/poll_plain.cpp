@@ -18,7 +18,6 @@
 namespace kivet {
 namespace {
 
-constexpr unsigned kPauseBetweenDatagramsMs = 100;
 constexpr std::size_t kJoinedTextLength = sizeof(MessageRecord::text) - 1;
 
 // Split messages collected at the same time in one pass. Each one holds at most a record and the
@@ -203,6 +202,7 @@ int PollPlain(MailslotReader& reader, MailslotWriter& writer, const TextCodec& c
     const ReceiveSettings settings = context.Settings();
     SplitCollector collector(store, context, settings.logHistory);
     int result = 1;
+    int datagramsRead = 0;
     do {
         std::vector<uint8_t> bytes;
         if (!reader.Read(bytes)) {
@@ -212,13 +212,13 @@ int PollPlain(MailslotReader& reader, MailslotWriter& writer, const TextCodec& c
         // The program's own datagrams are at most 369 bytes; anything longer is read whole and cut.
         if (bytes.size() > kPlainReadLimit) bytes.resize(kPlainReadLimit);
         const std::optional<PlainDatagram> datagram = ReadPlainDatagram(codec, bytes.data(), bytes.size());
-        if (datagram && IsDiscarded(codec, context, settings, *datagram)) {
+        // A discarded datagram makes the pass report -1, but the pass goes on: a sender on the
+        // Ignore List who keeps sending must not hold up everybody else's messages.
+        if (datagram && IsDiscarded(codec, context, settings, *datagram))
             result = -1;
-            break;
-        }
-        if (datagram) HandleDatagram(writer, codec, context, store, settings, collector, *datagram);
-        context.Pause(kPauseBetweenDatagramsMs);
-    } while (MoreDatagramsWaiting(reader));
+        else if (datagram)
+            HandleDatagram(writer, codec, context, store, settings, collector, *datagram);
+    } while (ContinuePass(reader, context, ++datagramsRead));
     collector.StoreAll();
     return result;
 }

@@ -42,6 +42,13 @@ void UpdateTrayTip(HWND mainDialog, UINT icon)
     ModifyTrayIcon(mainDialog, icon, tip);
 }
 
+// A pass is announced only when it stored something: a pass that read only duplicates says
+// nothing, and one that also passed over an ignored datagram still announces what it stored.
+bool StoredMore(int32_t totalBefore)
+{
+    return ProcessMessageStore().Counts().total > totalBefore;
+}
+
 void Announce(HWND mainDialog, const char* what)
 {
     WriteAction(what);
@@ -59,7 +66,9 @@ void OnPlainTimer(HWND mainDialog)
         ReadGroupLists(relay, RelayServerGroups(), SystemCodec());
     }
     Win32MailslotReader reader(p.mailslots.plain);
-    if (PollPlain(reader, writer, SystemCodec(), context, ProcessMessageStore()) != 1) return;
+    const int32_t before = ProcessMessageStore().Counts().total;
+    PollPlain(reader, writer, SystemCodec(), context, ProcessMessageStore());
+    if (!StoredMore(before)) return;
     StartBlinkingForUnread(mainDialog);
     Announce(mainDialog, "New common message has been received.");
 }
@@ -69,7 +78,9 @@ void OnGroupTimer(HWND mainDialog)
     Win32ReceiveContext context;
     Win32MailslotWriter writer = Writer(context);
     Win32MailslotReader reader(Program().mailslots.group);
-    if (PollGroup(reader, writer, SystemCodec(), context, ProcessMessageStore(), ProcessReceiptTable()) != 1) return;
+    const int32_t before = ProcessMessageStore().Counts().total;
+    PollGroup(reader, writer, SystemCodec(), context, ProcessMessageStore(), ProcessReceiptTable());
+    if (!StoredMore(before)) return;
     StartBlinkingForUnread(mainDialog);
     Announce(mainDialog, "New group message has been received.");
 }
