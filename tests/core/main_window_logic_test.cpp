@@ -6,6 +6,8 @@
 #include "messenger/mainwindow/arrival_alerts.h"
 #include "messenger/mainwindow/command_states.h"
 #include "messenger/mainwindow/emoticon_table.h"
+#include "messenger/mainwindow/header_link.h"
+#include "messenger/mainwindow/message_links.h"
 
 namespace kivet {
 namespace {
@@ -140,6 +142,34 @@ TEST(ArrivalAlerts, RunningBlinkersAndAShownWindowAreLeftAlone)
     allRead.unreadMessages = false; // a jump or a duplicate left nothing unread
     ArrivalAlerts r = PlanArrivalAlerts(EveryAlertOn(), allRead);
     EXPECT_FALSE(r.startTrayAnimation || r.startScrollLock);
+}
+
+TEST(HeaderLink, TheSendersPlaceIsTheFirstConversion)
+{
+    // A sender whose name also stands in the fixed words ("Me" in "Message") is linked where it
+    // was put, not where its letters first appear.
+    std::optional<TextSpan> me = SenderSpan("Message from %s to %s", "Me");
+    ASSERT_TRUE(me);
+    EXPECT_EQ(me->start, 13u);
+    EXPECT_EQ(me->length, 2u);
+    std::optional<TextSpan> percent = SenderSpan("100%% sure: %s", "Alice");
+    ASSERT_TRUE(percent);
+    EXPECT_EQ(percent->start, 11u);
+    EXPECT_FALSE(SenderSpan("Message from %s to %s", ""));
+    EXPECT_FALSE(SenderSpan("No sender here", "Alice"));
+    EXPECT_FALSE(SenderSpan("%d messages from %s", "Alice"));
+    EXPECT_FALSE(SenderSpan("trailing %", "Alice"));
+}
+
+TEST(MessageLinks, OnlyWebMailAndNewsAddressesOpen)
+{
+    for (const char* link : {"http://intranet.example/minutes", "HTTPS://Example.org", "ftp://files.example/a.zip",
+                             "mailto:bob@example.org", "news:comp.lang.c", "www.example.org"})
+        EXPECT_TRUE(IsOpenableLink(link)) << link;
+    for (const char* link : {"file://\\\\server\\share\\run.exe", "file:///C:/Windows/system32/cmd.exe",
+                             "telnet://host", "\\\\server\\share", "C:\\run.exe", "javascript:alert(1)", "http://",
+                             "www.", "", "http://a\nb", "ht tp://x"})
+        EXPECT_FALSE(IsOpenableLink(link)) << link;
 }
 
 TEST(EmoticonPicker, HitTestCoversTheGridOnly)

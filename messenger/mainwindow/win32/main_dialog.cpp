@@ -5,7 +5,10 @@
 #include <shellapi.h>
 #include <windowsx.h>
 
+#include <vector>
+
 #include "common/fixed_text.h"
+#include "messenger/mainwindow/message_links.h"
 #include "messenger/mainwindow/win32/apply_settings.h"
 #include "messenger/mainwindow/win32/tray_icon.h"
 #include "messenger/messages.h"
@@ -95,7 +98,10 @@ void MainDlg_OnCommand(HWND hDlg, WORD id)
     RunMainCommand(hDlg, id);
 }
 
-// A click on the sender's link opens the names menu; a click on an address in the text opens it.
+constexpr LONG kLongestLink = 2048;
+
+// A click on the sender's link opens the names menu; a click on an address in the text opens it
+// when it is a web, mail or news address.
 LRESULT MainDlg_OnLink(HWND hDlg, ENLINK* link)
 {
     if (link->msg != WM_LBUTTONDOWN) return 0;
@@ -104,11 +110,13 @@ LRESULT MainDlg_OnLink(HWND hDlg, ENLINK* link)
         if (ProcessMessageStore().Counts().total != 0) ShowSenderMenu(hDlg);
         return 1;
     }
-    char url[1024] = {};
-    if (link->chrg.cpMax - link->chrg.cpMin >= static_cast<LONG>(sizeof url)) return 0;
-    TEXTRANGEA range{link->chrg, url};
+    const LONG length = link->chrg.cpMax - link->chrg.cpMin;
+    if (length <= 0 || length > kLongestLink) return 0;
+    // Two bytes a character: on double-byte code pages one character may take both.
+    std::vector<char> url(2 * static_cast<size_t>(length) + 2, '\0');
+    TEXTRANGEA range{link->chrg, url.data()};
     SendMessageA(link->nmhdr.hwndFrom, EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&range));
-    ShellExecuteA(hDlg, "open", url, nullptr, nullptr, SW_SHOWNORMAL);
+    if (IsOpenableLink(url.data())) ShellExecuteA(hDlg, "open", url.data(), nullptr, nullptr, SW_SHOWNORMAL);
     return 1;
 }
 
@@ -225,7 +233,9 @@ INT_PTR CALLBACK MainDialogProc(HWND hDlg, UINT msg, WPARAM wParam, LPARAM lPara
     case WM_INITDIALOG: return MainDlg_OnInitDialog(hDlg);
     case WM_COMMAND: MainDlg_OnCommand(hDlg, LOWORD(wParam)); return TRUE;
     case WM_NOTIFY: return SetDlgMsgResult(hDlg, msg, MainDlg_OnNotify(hDlg, reinterpret_cast<NMHDR*>(lParam)));
-    case WM_SIZE: LayoutMainControls(hDlg); return TRUE;
+    case WM_SIZE:
+        if (wParam != SIZE_MINIMIZED) LayoutMainControls(hDlg);
+        return TRUE;
     case WM_HELP: ShowHelpContents(); return TRUE;
     case WM_DROPFILES: MainDlg_OnDropFiles(reinterpret_cast<HDROP>(wParam)); return TRUE;
     case kMsgSecureStored: NotifyNewMessage(hDlg); return TRUE;

@@ -6,9 +6,13 @@
 
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <string>
 
+#include "common/fixed_text.h"
+
 #include "messenger/mainwindow/command_states.h"
+#include "messenger/mainwindow/header_link.h"
 #include "messenger/mainwindow/win32/main_commands.h"
 #include "messenger/mainwindow/win32/main_dialog.h"
 #include "messenger/mainwindow/win32/rich_emoticons.h"
@@ -184,9 +188,9 @@ void ShowHeader(const MessageRecord& record)
     char header[300];
     std::snprintf(header, sizeof header, Text(133), record.sender, record.recipient);
     SetWindowTextA(g_view.header, header);
-    const char* at = std::strstr(header, record.sender);
-    if (!at || !*record.sender) return;
-    CHARRANGE range{static_cast<LONG>(at - header), static_cast<LONG>(at - header + std::strlen(record.sender))};
+    std::optional<TextSpan> sender = SenderSpan(Text(133), FieldText(record.sender));
+    if (!sender) return;
+    CHARRANGE range{static_cast<LONG>(sender->start), static_cast<LONG>(sender->start + sender->length)};
     SendMessageA(g_view.header, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
     CHARFORMAT2A link{};
     link.cbSize = sizeof link;
