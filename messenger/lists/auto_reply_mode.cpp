@@ -26,7 +26,7 @@ void AutoReplyMode::EnterAutoReplyMode(std::string_view text)
 {
     text_ = std::string(text.substr(0, kAutoReplyTextChars));
     on_ = true;
-    names_.AddUniqueName(AutoReplyNetBiosName());
+    names_.AddName(AutoReplyNetBiosName());
     WriteCurrentAutoAnswer(registry_, text_);
 }
 

@@ -1,6 +1,6 @@
 // Auto-Reply mode: while it is on, incoming messages are answered with the current auto-reply
-// text, and the unique NetBIOS name "AUTOANSWERMODE" with suffix byte 0x11 on the local adapters
-// shows other messengers' scans that the user is away.
+// text, and the NetBIOS name "AUTOANSWERMODE" with suffix byte 0x11 on the local adapters shows
+// other messengers' scans that the user is away.
 #pragma once
 
 #include <array>
@@ -13,11 +13,12 @@ namespace kivet {
 
 constexpr std::size_t kAutoReplyTextChars = 254; // the text is held in 255 bytes
 
-// The name operations on the local adapters; the program implements them with Netbios().
+// The name operations on the local adapters; the program implements them with Netbios(). The
+// name is added so that any number of computers can hold it at once.
 class NetBiosNames {
 public:
     virtual ~NetBiosNames() = default;
-    virtual void AddUniqueName(const std::array<char, 16>& name) = 0;
+    virtual void AddName(const std::array<char, 16>& name) = 0;
     virtual void DeleteName(const std::array<char, 16>& name) = 0;
 };
 

@@ -356,5 +356,18 @@ TEST_F(ProgramLife, SessionEndRunsTheShutdownWithoutQuestions)
     program.Kill(); // Windows ends the process after the session; here the test does
 }
 
+TEST_F(ProgramLife, AskedToCloseFromOutsideItShutsDownInOrder)
+{
+    WriteIni("[SENDING]\r\nActivateContextMenu=1\r\n");
+    ASSERT_TRUE(StartAndWaitForMainWindow(program, folder, "/l"));
+    PostMessageA(FindFrame(), WM_CLOSE, 0, 0); // what End Task sends to the hidden window
+    ASSERT_TRUE(program.WaitExit(15000));
+    std::vector<std::string> actions = LogActions(Log());
+    ASSERT_FALSE(actions.empty());
+    EXPECT_EQ(actions.back(), "Exit process.");
+    EXPECT_NE(std::find(actions.begin(), actions.end(), "Save preferences to INI file..."), actions.end());
+    EXPECT_FALSE(RegistryKeyExists(HKEY_CLASSES_ROOT, kVerbKey));
+}
+
 } // namespace
 } // namespace kivet::wine

@@ -5,33 +5,45 @@
 
 #include <cstring>
 
+#include "messenger/browser/win32/network_state_win32.h"
 #include "messenger/runtime/win32/program_state.h"
 
 namespace kivet {
 namespace {
 
-// One name command on the adapter chosen at start-up; without a network nothing is sent.
-void NameCommand(UCHAR command, const std::array<char, 16>& name)
+UCHAR NameCommand(UCHAR command, UCHAR lana, const std::array<char, 16>& name)
 {
-    const NetworkState* network = Program().network;
-    if (!network) return;
     NCB ncb{};
     ncb.ncb_command = command;
-    ncb.ncb_lana_num = network->adapter;
+    ncb.ncb_lana_num = lana;
     std::memcpy(ncb.ncb_name, name.data(), NCBNAMSZ);
-    Netbios(&ncb);
+    return Netbios(&ncb);
+}
+
+// The command on every adapter the start-up enumeration found; without a network nothing is sent.
+void OnEveryAdapter(UCHAR command, const std::array<char, 16>& name)
+{
+    NetworkState* network = Program().network;
+    if (!network) return;
+    const LANA_ENUM* lanas = reinterpret_cast<const LANA_ENUM*>(network->adapterList);
+    for (UCHAR i = 0; i < lanas->length && i < MAX_LANA; ++i) {
+        if (!ResetAdapterOnce(lanas->lana[i])) continue;
+        NameCommand(command, lanas->lana[i], name);
+    }
 }
 
 } // namespace
 
-void Win32NetBiosNames::AddUniqueName(const std::array<char, 16>& name)
+// Added as a group name: a unique name is defended across the network, so only the first of
+// several users away at the same time would be marked. Scans look only at the suffix byte.
+void Win32NetBiosNames::AddName(const std::array<char, 16>& name)
 {
-    NameCommand(NCBADDNAME, name);
+    OnEveryAdapter(NCBADDGRNAME, name);
 }
 
 void Win32NetBiosNames::DeleteName(const std::array<char, 16>& name)
 {
-    NameCommand(NCBDELNAME, name);
+    OnEveryAdapter(NCBDELNAME, name);
 }
 
 } // namespace kivet

@@ -7,7 +7,7 @@ namespace kivet {
 
 class Win32NetBiosNames : public NetBiosNames {
 public:
-    void AddUniqueName(const std::array<char, 16>& name) override;
+    void AddName(const std::array<char, 16>& name) override;
     void DeleteName(const std::array<char, 16>& name) override;
 };
 

@@ -31,6 +31,19 @@ void DestroyNetworkState(NetworkState* state)
     delete full;
 }
 
+bool ResetAdapterOnce(uint8_t lana)
+{
+    enum class Reset : uint8_t { NotYet, Done, Failed };
+    static Reset adapters[256] = {};
+    if (adapters[lana] == Reset::NotYet) {
+        NCB ncb{};
+        ncb.ncb_command = NCBRESET;
+        ncb.ncb_lana_num = lana;
+        adapters[lana] = Netbios(&ncb) == NRC_GOODRET ? Reset::Done : Reset::Failed;
+    }
+    return adapters[lana] == Reset::Done;
+}
+
 bool EnumerateAdapters(NetworkState& state)
 {
     NCB ncb{};

@@ -2,6 +2,8 @@
 // computer and user names.
 #pragma once
 
+#include <cstdint>
+
 #include "messenger/browser/network_state.h"
 
 namespace kivet {
@@ -14,6 +16,11 @@ void DestroyNetworkState(NetworkState* state);
 // NCBENUM into the record's adapter list; the first adapter becomes the one used. False when the
 // call does not succeed.
 bool EnumerateAdapters(NetworkState& state);
+
+// Resets the adapter for this process the first time it is used (the system wants a reset before
+// names are added); later calls do nothing, so names added since are kept. False when the reset
+// failed, and then the adapter is not used.
+bool ResetAdapterOnce(uint8_t lana);
 
 // The local computer and logon names from the system, each cut to 15 characters.
 void FillLocalNames(NetworkState& state);

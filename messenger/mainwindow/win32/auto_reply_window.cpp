@@ -21,7 +21,12 @@ constexpr UINT kTrayBlinkMs = 250;
 // The Set dialog decides: OK enters the mode with the confirmed text, Cancel leaves it.
 void AskAndSwitch(HWND mainDialog, const std::string& initial)
 {
-    std::optional<std::string> text = AskAutoReplyText(mainDialog, initial, ProcessLists().autoReplies.Records());
+    std::optional<std::string> text;
+    {
+        ModalScope modal;
+        text = AskAutoReplyText(mainDialog, initial, ProcessLists().autoReplies.Records());
+    }
+    if (Program().shutDown) return; // a session end ran while the dialog was open
     if (text)
         EnterAutoReplyMode(mainDialog, *text);
     else

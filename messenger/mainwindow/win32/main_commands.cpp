@@ -94,9 +94,11 @@ void DeleteAllMessages(HWND d)
 {
     WriteAction("Delete all messages...");
     DeleteAllBoxes questions(d);
-    Program().questionOpen = true;
-    DeleteAllResult result = ProcessMessageStore().DeleteAll(questions);
-    Program().questionOpen = false;
+    DeleteAllResult result;
+    {
+        ModalScope modal;
+        result = ProcessMessageStore().DeleteAll(questions);
+    }
     if (result == DeleteAllResult::Deleted) RefreshView(d, Direction::Stay);
     WriteAction("Delete all messages complete.");
 }
@@ -105,10 +107,11 @@ void Exit(HWND)
 {
     ProgramState& p = Program();
     if (p.exitQuestionOpen || p.shutDown) return; // a second Exit while the first one asks
-    p.exitQuestionOpen = p.questionOpen = true;
+    ModalScope modal;
+    p.exitQuestionOpen = true;
     Win32ShutdownHost host;
     RunExitCommand(host, ProcessActionLog());
-    p.exitQuestionOpen = p.questionOpen = false;
+    p.exitQuestionOpen = false;
 }
 
 void Toggle(HWND d, int32_t Settings::*setting)
@@ -159,29 +162,18 @@ void Contacts(HWND d)
 }
 void About(HWND d)
 {
+    ModalScope modal;
     ShowAboutDialog(d);
 }
-// The current sender, cut at the first blank, goes to the list; a name already there is not
-// added again and nothing is said.
-void AddSenderToList(HWND d, NameList& list, uint32_t confirmation)
-{
-    std::optional<MessageRecord> record = ProcessMessageStore().CurrentRecord();
-    if (!record) return;
-    std::string name = QuickAddName(FieldText(record->sender));
-    if (name.empty() || !list.Add(name)) return;
-    char text[200];
-    std::snprintf(text, sizeof text, Text(confirmation), name.c_str());
-    ShowMessageBox(d, {text, Text(147), BoxButtons::Ok, BoxIcon::Information});
-    ApplySettings(d);
-}
-
 void AddSenderToQuickList(HWND d)
 {
-    AddSenderToList(d, ProcessLists().quick, 145);
+    if (std::optional<MessageRecord> record = ProcessMessageStore().CurrentRecord())
+        AddNameToQuickList(d, FieldText(record->sender));
 }
 void AddSenderToIgnoreList(HWND d)
 {
-    AddSenderToList(d, ProcessLists().ignore, 146);
+    if (std::optional<MessageRecord> record = ProcessMessageStore().CurrentRecord())
+        AddNameToIgnoreList(d, FieldText(record->sender));
 }
 
 void Open(HWND)
@@ -228,9 +220,7 @@ constexpr CommandRoute kRoutes[] = {
     {IDM_AUTO_REPLY, ToggleAutoReplyMode},
     {IDM_TRAY_AUTO_REPLY, ToggleAutoReplyMode},
     {IDM_ADD_QUICK_LIST, AddSenderToQuickList},
-    {IDM_TREE_ADD_QUICK_LIST, AddSenderToQuickList},
     {IDM_ADD_IGNORE_LIST, AddSenderToIgnoreList},
-    {IDM_TREE_ADD_IGNORE_LIST, AddSenderToIgnoreList},
     {IDM_HIDE, Hide},
 };
 
@@ -252,6 +242,35 @@ void CheckBoth(HWND d, UINT mainId, UINT trayId, bool on)
 
 } // namespace
 
+namespace {
+
+// The name, cut at the first blank, goes to the list; a name already there is not added again and
+// nothing is said.
+void AddNameToList(HWND d, NameList& list, std::string_view sender, uint32_t confirmation)
+{
+    std::string name = QuickAddName(sender);
+    if (name.empty() || !list.Add(name)) return;
+    char text[200];
+    std::snprintf(text, sizeof text, Text(confirmation), name.c_str());
+    {
+        ModalScope modal;
+        ShowMessageBox(d, {text, Text(147), BoxButtons::Ok, BoxIcon::Information});
+    }
+    if (!Program().shutDown) ApplySettings(d); // unless a session end came meanwhile
+}
+
+} // namespace
+
+void AddNameToQuickList(HWND mainDialog, std::string_view sender)
+{
+    AddNameToList(mainDialog, ProcessLists().quick, sender, 145);
+}
+
+void AddNameToIgnoreList(HWND mainDialog, std::string_view sender)
+{
+    AddNameToList(mainDialog, ProcessLists().ignore, sender, 146);
+}
+
 bool RunMainCommand(HWND mainDialog, WORD id)
 {
     for (const CommandRoute& route : kRoutes)
@@ -259,7 +278,7 @@ bool RunMainCommand(HWND mainDialog, WORD id)
             route.handler(mainDialog);
             return true;
         }
-    if (id >= IDM_FIRST_AUTO_REPLY && id < IDM_FIRST_AUTO_REPLY + kListCapacity) {
+    if (id >= IDM_FIRST_AUTO_REPLY && id < IDM_FIRST_AUTO_REPLY + kAutoReplyCapacity) {
         ChooseAutoReply(mainDialog, id - IDM_FIRST_AUTO_REPLY);
         return true;
     }
@@ -288,10 +307,11 @@ void UpdateCheckMarks(HWND mainDialog)
     CheckBoth(mainDialog, IDM_AUTO_REPLY, IDM_TRAY_AUTO_REPLY, InAutoReplyMode());
 }
 
-// "hh.exe", a space, the program folder and the help file's name; missing viewers fail silently.
+// "hh.exe" and the help file in the program folder, quoted for folders with blanks; a missing
+// viewer fails silently.
 void ShowHelpContents()
 {
-    std::string command = "hh.exe " + Program().programDirectory + Text(444);
+    std::string command = "hh.exe \"" + Program().programDirectory + Text(444) + "\"";
     WinExec(command.c_str(), SW_SHOWNORMAL);
 }
 

@@ -1,6 +1,12 @@
 #include "messenger/mainwindow/win32/sender_menu.h"
 
+#include <optional>
+#include <string>
+
+#include "common/fixed_text.h"
+#include "messenger/mainwindow/win32/main_commands.h"
 #include "messenger/resources/resource.h"
+#include "messenger/store/message_store.h"
 #include "messenger/runtime/win32/program_state.h"
 
 namespace kivet {
@@ -18,7 +24,11 @@ constexpr UINT kEnabled[] = {IDM_TREE_ADD_QUICK_LIST, IDM_TREE_ADD_IGNORE_LIST};
 void ShowSenderMenu(HWND mainDialog)
 {
     HMENU names = Program().popupMenus ? GetSubMenu(Program().popupMenus, 1) : nullptr;
-    if (!names) return;
+    std::optional<MessageRecord> record = ProcessMessageStore().CurrentRecord();
+    if (!names || !record) return;
+    // The command applies to the sender the menu was opened for, even if a message arriving while
+    // it is open changes the current one.
+    const std::string sender(FieldText(record->sender));
     for (UINT id : kGreyed)
         EnableMenuItem(names, id, MF_BYCOMMAND | MF_GRAYED);
     for (UINT id : kEnabled)
@@ -26,8 +36,13 @@ void ShowSenderMenu(HWND mainDialog)
     SetMenuDefaultItem(names, IDM_TREE_DETAILS, FALSE);
     POINT at;
     GetCursorPos(&at);
-    TrackPopupMenu(names, TPM_LEFTALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, mainDialog, nullptr);
+    UINT chosen = static_cast<UINT>(
+        TrackPopupMenu(names, TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD, at.x, at.y, 0, mainDialog, nullptr));
     PostMessageA(mainDialog, WM_NULL, 0, 0);
+    switch (chosen) {
+    case IDM_TREE_ADD_QUICK_LIST: AddNameToQuickList(mainDialog, sender); break;
+    case IDM_TREE_ADD_IGNORE_LIST: AddNameToIgnoreList(mainDialog, sender); break;
+    }
 }
 
 } // namespace kivet

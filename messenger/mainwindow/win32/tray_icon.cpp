@@ -61,7 +61,10 @@ void AddTrayIcon(HWND owner, UINT iconId, const char* tooltip)
     data.uCallbackMessage = kMsgTrayNotify;
     data.hIcon = TrayIconHandle(iconId);
     lstrcpynA(data.szTip, tooltip, 64);
-    Program().trayIconAdded = Shell_NotifyIconA(NIM_ADD, &data) != FALSE;
+    // An add the shell reported as failed (it timed out while busy at logon) may still have put the
+    // icon there; then it can be changed, and counts as added.
+    Program().trayIconAdded =
+        Shell_NotifyIconA(NIM_ADD, &data) != FALSE || Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
     Remember(iconId, tooltip);
 }
 
@@ -99,9 +102,9 @@ const char* ShownTrayTooltip()
     return g_shown.tooltip;
 }
 
+// Removed also when no add was confirmed: an icon the shell added without saying so must not stay.
 void RemoveTrayIcon(HWND owner)
 {
-    if (!Program().trayIconAdded) return;
     NOTIFYICONDATAA data = TrayRecord(owner);
     Shell_NotifyIconA(NIM_DELETE, &data);
     Program().trayIconAdded = false;

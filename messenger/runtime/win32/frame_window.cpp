@@ -138,6 +138,15 @@ void Frame_OnContextMenuSend()
     if (Program().mainDialog) SendMessageA(Program().mainDialog, kMsgOpenContextMenuSend, 0, 0);
 }
 
+// Another program asked the program to close (a task manager's End Task, taskkill): the same
+// ordered shutdown as at the end of a session, without questions, instead of a bare exit that
+// would leave the tray icon and lose the settings.
+void Frame_OnClose()
+{
+    if (Program().mainDialog) SendMessageA(Program().mainDialog, WM_ENDSESSION, TRUE, 0);
+    PostQuitMessage(0); // unlike at a session end, nobody else ends the process
+}
+
 bool Frame_OnSysCommand(WPARAM command)
 {
     switch (command & 0xFFF0) {
@@ -156,6 +165,7 @@ LRESULT CALLBACK FrameWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         if (Frame_OnSysCommand(wParam)) return 0;
         break;
     case kMsgOpenContextMenuSend: Frame_OnContextMenuSend(); return 0;
+    case WM_CLOSE: Frame_OnClose(); return 0;
     }
     return DefWindowProcA(hwnd, msg, wParam, lParam);
 }

@@ -63,4 +63,17 @@ struct ProgramState {
 
 ProgramState& Program();
 
+// Marks a modal window of the program (a question, a dialog) as open for its lifetime: meanwhile
+// the tray icon and the hotkey only bring it to the front instead of starting another command.
+class ModalScope {
+public:
+    ModalScope() : wasOpen_(Program().questionOpen) { Program().questionOpen = true; }
+    ~ModalScope() { Program().questionOpen = wasOpen_; }
+    ModalScope(const ModalScope&) = delete;
+    ModalScope& operator=(const ModalScope&) = delete;
+
+private:
+    bool wasOpen_;
+};
+
 } // namespace kivet

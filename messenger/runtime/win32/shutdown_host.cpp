@@ -135,6 +135,8 @@ void Win32ShutdownHost::CloseWorkerAndMailslotHandles()
 
 void Win32ShutdownHost::DestroyNetworkState()
 {
+    // The away name is taken off the adapter while the adapter state is still there.
+    if (InAutoReplyMode()) ProcessAutoReplyMode().LeaveAutoReplyMode();
     kivet::DestroyNetworkState(Program().network);
     Program().network = nullptr;
 }

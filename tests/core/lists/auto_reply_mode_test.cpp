@@ -16,7 +16,7 @@ using Name = std::array<char, 16>;
 
 class RecordedNames : public NetBiosNames {
 public:
-    void AddUniqueName(const Name& name) override { calls.push_back("add " + std::string(name.begin(), name.end())); }
+    void AddName(const Name& name) override { calls.push_back("add " + std::string(name.begin(), name.end())); }
     void DeleteName(const Name& name) override { calls.push_back("delete " + std::string(name.begin(), name.end())); }
     std::vector<std::string> calls;
 };
