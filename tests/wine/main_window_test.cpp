@@ -206,5 +206,23 @@ TEST_F(MainWindow, ClosingKeepsReceivingAndMessagesStayUnreadUntilShown)
     EXPECT_TRUE(WaitForHeader("Message from Alice to Bob"));
 }
 
+TEST_F(MainWindow, AFloodOfDatagramsLeavesTheWindowAnswering)
+{
+    constexpr int kFlood = 200;
+    for (int i = 0; i < kFlood; ++i)
+        ASSERT_TRUE(WritePlain("Spammer", "flood " + std::to_string(i)));
+    // While the program works through them it must keep answering: one pass takes its share of the
+    // waiting datagrams without pausing between them and leaves the rest to the next tick.
+    DWORD_PTR result = 0;
+    DWORD start = GetTickCount();
+    while (GetTickCount() - start < 8000) {
+        ASSERT_NE(SendMessageTimeoutA(main, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1500, &result), 0)
+            << "the window stopped answering after " << GetTickCount() - start << " ms";
+        Sleep(100);
+    }
+    EXPECT_TRUE(WaitUntil([&] { return TrayTooltip(main).rfind("200 Messages", 0) == 0; }, 30000))
+        << TrayTooltip(main);
+}
+
 } // namespace
 } // namespace kivet::wine
