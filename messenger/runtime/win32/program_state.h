@@ -44,6 +44,7 @@ struct ProgramState {
     HANDLE scanThread = nullptr; // the network scan, once it runs
 
     NetworkState* network = nullptr; // created at start-up, destroyed at shutdown
+    bool networkInUse = false;       // a worker that would not end still writes into it
     MailslotHandles mailslots;
 
     std::string hotkeyLetter;

@@ -128,7 +128,8 @@ void Win32ShutdownHost::CloseWorkerAndMailslotHandles()
 {
     // The start-up worker fills the network state destroyed next; let it finish first.
     ProgramState& p = Program();
-    if (p.startupWorker) WaitForSingleObject(p.startupWorker, kWorkerWaitMs);
+    if (p.startupWorker && WaitForSingleObject(p.startupWorker, kWorkerWaitMs) != WAIT_OBJECT_0)
+        p.networkInUse = true; // still writing into it: the state is left to the end of the process
     CloseAndClear(p.startupWorker);
     CloseProgramMailslots();
 }
@@ -137,6 +138,7 @@ void Win32ShutdownHost::DestroyNetworkState()
 {
     // The away name is taken off the adapter while the adapter state is still there.
     if (InAutoReplyMode()) ProcessAutoReplyMode().LeaveAutoReplyMode();
+    if (Program().networkInUse) return;
     kivet::DestroyNetworkState(Program().network);
     Program().network = nullptr;
 }
