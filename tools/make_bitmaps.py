@@ -36,7 +36,7 @@ import sys
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from pixel_art import (Arc, Ellipse, Line, Polygon, Rect, RoundRect,  # noqa: E402
-                       Shape, Union, mix, radial, rgb)
+                       Shape, Union, mix, radial, rgb, star_shape, write)
 import pixel_art  # noqa: E402
 
 SUPERSAMPLE = 6
@@ -115,15 +115,6 @@ def heart_shape(cx, cy, s):
         q = u * u + v * v - 1.0
         return q * q * q - u * u * v * v * v
     return Implicit(f, (cx - 1.3 * s, cy - 1.4 * s, cx + 1.3 * s, cy + 1.3 * s))
-
-
-def star_shape(cx, cy, r_out, r_in, points=5, phase=-90.0):
-    pts = []
-    for i in range(points * 2):
-        a = math.radians(phase + i * 180.0 / points)
-        r = r_out if i % 2 == 0 else r_in
-        pts.append((cx + math.cos(a) * r, cy + math.sin(a) * r))
-    return Polygon(pts)
 
 
 # ---------------------------------------------------------------------------
@@ -1254,12 +1245,6 @@ def grid_rows(emoticon_rows):
 # ---------------------------------------------------------------------------
 # Main
 # ---------------------------------------------------------------------------
-
-def write(path, data):
-    with open(path, "wb") as f:
-        f.write(data)
-    sys.stdout.write("wrote %s (%d bytes)\n" % (path, len(data)))
-
 
 def main():
     root = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))

@@ -47,7 +47,7 @@ import zlib
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from pixel_art import (Ellipse, Line, Polygon, Rect, RoundRect,  # noqa: E402
-                       radial, rgb)
+                       radial, rgb, star_shape, write)
 import pixel_art  # noqa: E402
 
 SIZE = 16
@@ -111,15 +111,6 @@ CASE_EDGE = rgb("#3b3a36")
 # ---------------------------------------------------------------------------
 # Extra shapes
 # ---------------------------------------------------------------------------
-
-def star_shape(cx, cy, r_out, r_in, points=5, phase=-90.0):
-    pts = []
-    for i in range(points * 2):
-        a = math.radians(phase + i * 180.0 / points)
-        r = r_out if i % 2 == 0 else r_in
-        pts.append((cx + math.cos(a) * r, cy + math.sin(a) * r))
-    return Polygon(pts)
-
 
 # ---------------------------------------------------------------------------
 # Pieces
@@ -524,12 +515,6 @@ def render_strip():
         assert (cv.w, cv.h) == (SIZE, SIZE)
         pictures.append(cv.masked_rows(BACKGROUND, MAGENTA))
     return [sum((p[y] for p in pictures), []) for y in range(SIZE)]
-
-
-def write(path, data):
-    with open(path, "wb") as f:
-        f.write(data)
-    sys.stdout.write("wrote %s (%d bytes)\n" % (path, len(data)))
 
 
 def main(argv):

@@ -17,6 +17,7 @@ formats (ICO, BMP, GIF) are written by the scripts themselves.
 """
 
 import math
+import sys
 
 
 # ---------------------------------------------------------------------------
@@ -249,6 +250,23 @@ class Grown(Shape):
     def bbox(self):
         b = self.base.bbox()
         return (b[0] - self.r, b[1] - self.r, b[2] + self.r, b[3] + self.r)
+
+
+def star_shape(cx, cy, r_out, r_in, points=5, phase=-90.0):
+    """A star of `points` points between the radii r_out and r_in."""
+    pts = []
+    for i in range(points * 2):
+        a = math.radians(phase + i * 180.0 / points)
+        r = r_out if i % 2 == 0 else r_in
+        pts.append((cx + math.cos(a) * r, cy + math.sin(a) * r))
+    return Polygon(pts)
+
+
+def write(path, data):
+    """Writes the bytes to path and says so."""
+    with open(path, "wb") as f:
+        f.write(data)
+    sys.stdout.write("wrote %s (%d bytes)\n" % (path, len(data)))
 
 
 # ---------------------------------------------------------------------------

@@ -1,7 +1,6 @@
 // One of the user's simple name lists (Quick List, Ignore List, Network Groups, Quick Answers),
 // kept in memory and in the registry: every entry is one value of the list's subkey, named after
-// the entry, with empty data. A list without a subkey lives in memory only (the relay server's
-// groups).
+// the entry, with empty data.
 #pragma once
 
 #include <cstddef>
@@ -20,39 +19,34 @@ constexpr std::size_t kListEntryChars = 19; // characters of one entry
 
 class NameList {
 public:
-    // Bound to HKCU\<program key>\<subkey>; an empty subkey (or no registry) makes a list that
-    // lives in memory only.
-    NameList(RegistryStore* registry, std::string subkey, const TextCodec& codec);
+    // Bound to HKCU\<program key>\<subkey>.
+    NameList(RegistryStore& registry, std::string_view subkey, const TextCodec& codec);
 
     // Re-reads the subkey in the registry's enumeration order. A missing subkey gives an empty
     // list; names longer than an entry are passed over (a cut name would no longer name its
     // value), and reading stops at kListCapacity entries. The registry itself is not changed.
-    // A list in memory only keeps its entries.
     void Load();
     // Entries compare without regard to case, through the codec's upper-casing: registry value
     // names are case-insensitive, so "Alice" and "ALICE" are one entry.
     bool Contains(std::string_view name) const;
     // Adds a name of 1 to kListEntryChars characters that is not yet listed, while the list has
-    // room; a stored list writes the value and reads the subkey again. True when the name was
+    // room; it writes the value and reads the subkey again. True when the name was
     // added; false when it was refused or the registry did not take it.
     bool Add(std::string_view name);
-    // Deletes the entry that matches the name and its registry value; a stored list is read again
+    // Deletes the entry that matches the name and its registry value; the list is read again
     // afterwards, so it shows what the registry holds. True when the entry is gone.
     bool Delete(std::string_view name);
     // Creates the subkey and writes every entry as a value.
     void SaveAll();
-    // Empties a list that lives in memory only; a stored list is left as it is.
-    void Clear();
 
     std::size_t Count() const { return entries_.size(); }
     const std::vector<std::string>& Entries() const { return entries_; }
-    bool Stored() const { return registry_ != nullptr; }
 
 private:
     // The index of the entry matching name, or Count() when there is none.
     std::size_t IndexOf(std::string_view name) const;
 
-    RegistryStore* registry_; // null for a list in memory only
+    RegistryStore& registry_;
     std::string key_;
     const TextCodec& codec_;
     std::vector<std::string> entries_;

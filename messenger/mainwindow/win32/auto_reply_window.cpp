@@ -8,15 +8,11 @@
 #include "messenger/mainwindow/win32/main_commands.h"
 #include "messenger/mainwindow/win32/main_view.h"
 #include "messenger/mainwindow/win32/receive_timers.h"
-#include "messenger/mainwindow/win32/scroll_lock_light.h"
-#include "messenger/messages.h"
 #include "messenger/runtime/text_table.h"
 #include "messenger/runtime/win32/program_state.h"
 
 namespace kivet {
 namespace {
-constexpr UINT kPollPeriodMs = 3000;
-constexpr UINT kTrayBlinkMs = 250;
 
 // The Set dialog decides: OK enters the mode with the confirmed text, Cancel leaves it.
 void AskAndSwitch(HWND mainDialog, const std::string& initial)
@@ -37,27 +33,19 @@ void AskAndSwitch(HWND mainDialog, const std::string& initial)
 
 void EnterAutoReplyMode(HWND mainDialog, const std::string& text)
 {
-    ProgramState& p = Program();
     ProcessAutoReplyMode().EnterAutoReplyMode(text);
     SetWindowTextA(mainDialog, Text(197));
     UpdateCheckMarks(mainDialog);
-    SetTimer(mainDialog, kTimerAutoReplyPoll, kPollPeriodMs, nullptr);
-    // The animation pauses; its flag stays set so that leaving the mode resumes it.
-    if (p.trayBlinking) KillTimer(mainDialog, kTimerTrayBlink);
-    StopScrollLockBlinking(mainDialog);
+    PauseForAutoReplyMode(mainDialog);
     RefreshView(mainDialog, Direction::Stay);
 }
 
 void LeaveAutoReplyMode(HWND mainDialog)
 {
-    ProgramState& p = Program();
     ProcessAutoReplyMode().LeaveAutoReplyMode();
-    SetWindowTextA(mainDialog, p.className);
+    SetWindowTextA(mainDialog, Program().className);
     UpdateCheckMarks(mainDialog);
-    KillTimer(mainDialog, kTimerAutoReplyPoll);
-    if (p.trayBlinking) SetTimer(mainDialog, kTimerTrayBlink, kTrayBlinkMs, nullptr);
-    // Messages that came while away are announced by the tray and the light from now on.
-    StartBlinkingForUnread(mainDialog);
+    ResumeAfterAutoReplyMode(mainDialog);
     RefreshView(mainDialog, Direction::Stay);
 }
 

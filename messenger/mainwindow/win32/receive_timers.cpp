@@ -126,6 +126,22 @@ void StartBlinkingForUnread(HWND mainDialog)
     if (alerts.startScrollLock) StartScrollLockBlinking(mainDialog);
 }
 
+void PauseForAutoReplyMode(HWND mainDialog)
+{
+    SetTimer(mainDialog, kTimerAutoReplyPoll, kPollPeriodMs, nullptr);
+    // The animation pauses; its flag stays set so that leaving the mode resumes it.
+    if (Program().trayBlinking) KillTimer(mainDialog, kTimerTrayBlink);
+    StopScrollLockBlinking(mainDialog);
+}
+
+void ResumeAfterAutoReplyMode(HWND mainDialog)
+{
+    KillTimer(mainDialog, kTimerAutoReplyPoll);
+    if (Program().trayBlinking) SetTimer(mainDialog, kTimerTrayBlink, kTrayBlinkMs, nullptr);
+    // Messages that came while away are announced by the tray and the light from now on.
+    StartBlinkingForUnread(mainDialog);
+}
+
 void StartReceiveTimers(HWND mainDialog)
 {
     SetTimer(mainDialog, kTimerPlainPoll, kPollPeriodMs, nullptr);

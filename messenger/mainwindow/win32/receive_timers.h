@@ -10,6 +10,10 @@ void StartReceiveTimers(HWND mainDialog);
 // Starts the tray animation and the Scroll Lock light when unread messages wait (not in Auto-Reply
 // mode), each unless it runs already.
 void StartBlinkingForUnread(HWND mainDialog);
+// Auto-Reply mode: the auto-reply poll runs, the tray animation and the Scroll Lock light pause.
+void PauseForAutoReplyMode(HWND mainDialog);
+// Leaving it: the poll stops, the animation resumes and unread messages start blinking.
+void ResumeAfterAutoReplyMode(HWND mainDialog);
 // Handles WM_TIMER for the receiving timers; false for other timers.
 bool OnReceiveTimer(HWND mainDialog, UINT_PTR timer);
 

@@ -6,24 +6,6 @@
 namespace kivet {
 namespace {
 
-UINT MenuStateQueryMessage()
-{
-    static const UINT message = RegisterWindowMessageA("KivetSecureMessenger.MenuState");
-    return message;
-}
-
-UINT TrayStateQueryMessage()
-{
-    static const UINT message = RegisterWindowMessageA("KivetSecureMessenger.TrayState");
-    return message;
-}
-
-UINT TreeImagesQueryMessage()
-{
-    static const UINT message = RegisterWindowMessageA("KivetSecureMessenger.TreeImages");
-    return message;
-}
-
 LRESULT MenuItemState(HWND mainDialog, WPARAM command, LPARAM which)
 {
     HMENU menu =
@@ -42,20 +24,19 @@ LRESULT TrayState(WPARAM what)
 
 bool AnswerWindowQuery(HWND mainDialog, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& answer)
 {
+    static const UINT menuState = RegisterWindowMessageA("KivetSecureMessenger.MenuState");
+    static const UINT trayState = RegisterWindowMessageA("KivetSecureMessenger.TrayState");
+    static const UINT treeImages = RegisterWindowMessageA("KivetSecureMessenger.TreeImages");
     if (msg == 0) return false;
-    if (msg == MenuStateQueryMessage()) {
+    if (msg == menuState)
         answer = MenuItemState(mainDialog, wParam, lParam);
-        return true;
-    }
-    if (msg == TrayStateQueryMessage()) {
+    else if (msg == trayState)
         answer = TrayState(wParam);
-        return true;
-    }
-    if (msg == TreeImagesQueryMessage()) {
+    else if (msg == treeImages)
         answer = Program().treeImages ? ImageList_GetImageCount(Program().treeImages) : 0;
-        return true;
-    }
-    return false;
+    else
+        return false;
+    return true;
 }
 
 } // namespace kivet

@@ -26,7 +26,7 @@ std::string Numbered(int i)
 class NameListLoad : public ::testing::Test {
 protected:
     ListRegistry reg;
-    NameList list{&reg, "QuickList", TestCodec()};
+    NameList list{reg, "QuickList", TestCodec()};
 };
 
 TEST_F(NameListLoad, KeepsTheRegistryOrderAndStopsAtFiftyEntries)
@@ -94,7 +94,7 @@ TEST_F(NameListLoad, MissingSubkeyGivesAnEmptyListAndCreatesNothing)
 class NameListEdit : public ::testing::Test {
 protected:
     ListRegistry reg;
-    NameList list{&reg, "QuickList", TestCodec()};
+    NameList list{reg, "QuickList", TestCodec()};
 };
 
 TEST_F(NameListEdit, AddingTwiceKeepsOneEntry)
@@ -195,49 +195,6 @@ TEST_F(NameListEdit, SaveAllCreatesTheSubkeyAndWritesEveryEntry)
     reg.DeleteKey(RegRoot::CurrentUser, kQuick);
     list.SaveAll();
     EXPECT_EQ(reg.Names(kQuick), (std::vector<std::string>{"ONE", "TWO"}));
-}
-
-TEST(NameListMemoryOnly, NeverTouchesTheRegistry)
-{
-    ListRegistry reg;
-    NameList relay(&reg, "", TestCodec());
-    NameList unbound(nullptr, "QuickList", TestCodec());
-    for (NameList* list : {&relay, &unbound}) {
-        EXPECT_FALSE(list->Stored());
-        list->Load();
-        EXPECT_TRUE(list->Add("SALES"));
-        EXPECT_FALSE(list->Add("sales"));
-        EXPECT_TRUE(list->Add("SUPPORT"));
-        list->Load(); // nothing to read again: the entries stay
-        list->SaveAll();
-        EXPECT_EQ(list->Entries(), (std::vector<std::string>{"SALES", "SUPPORT"}));
-        EXPECT_TRUE(list->Delete("Sales"));
-        EXPECT_EQ(list->Entries(), std::vector<std::string>{"SUPPORT"});
-        list->Clear();
-        EXPECT_EQ(list->Count(), 0u);
-    }
-    EXPECT_EQ(reg.reads + reg.writes, 0);
-}
-
-TEST(NameListMemoryOnly, KeepsTheSameBounds)
-{
-    NameList relay(nullptr, "", TestCodec());
-    EXPECT_FALSE(relay.Add(std::string(20, 'G')));
-    EXPECT_FALSE(relay.Add(""));
-    for (int i = 0; i < 50; ++i)
-        ASSERT_TRUE(relay.Add(Numbered(i)));
-    EXPECT_FALSE(relay.Add("LATE"));
-    EXPECT_EQ(relay.Count(), 50u);
-}
-
-TEST(NameListMemoryOnly, ClearLeavesAStoredListAlone)
-{
-    ListRegistry reg;
-    reg.Put(kQuick, "KEEP");
-    NameList stored(&reg, "QuickList", TestCodec());
-    stored.Load();
-    stored.Clear();
-    EXPECT_EQ(stored.Count(), 1u);
 }
 
 } // namespace
