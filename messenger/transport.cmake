@@ -1,6 +1,5 @@
 # The LAN message transport's portable core: datagram formats, writers and mailslot readers.
 add_library(kivet_transport STATIC
-    transport/text_codec.cpp
     transport/plain_datagram.cpp
     transport/group_datagram.cpp
     transport/auto_reply_datagram.cpp

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "messenger/runtime/settings_store.h"
-#include "messenger/transport/text_codec.h"
+#include "common/text_codec.h"
 
 namespace kivet {
 

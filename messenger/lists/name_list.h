@@ -10,7 +10,7 @@
 
 #include "messenger/lists/list_names.h"
 #include "messenger/runtime/settings_store.h"
-#include "messenger/transport/text_codec.h"
+#include "common/text_codec.h"
 
 namespace kivet {
 

@@ -5,7 +5,7 @@
 #include "messenger/lists/my_groups.h"
 #include "messenger/lists/name_list.h"
 #include "messenger/runtime/settings_store.h"
-#include "messenger/transport/text_codec.h"
+#include "common/text_codec.h"
 
 namespace kivet {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <type_traits>
 
-#include "messenger/transport/text_codec.h"
+#include "common/text_codec.h"
 
 namespace kivet {
 

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "messenger/transport/text_codec.h"
+#include "common/text_codec.h"
 
 namespace kivet {
 

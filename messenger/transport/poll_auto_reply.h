@@ -5,7 +5,7 @@
 #include "messenger/transport/auto_reply_datagram.h"
 #include "messenger/transport/mailslot_port.h"
 #include "messenger/transport/receive_context.h"
-#include "messenger/transport/text_codec.h"
+#include "common/text_codec.h"
 
 namespace kivet {
 

@@ -6,7 +6,7 @@
 #include "messenger/store/message_store.h"
 #include "messenger/transport/mailslot_port.h"
 #include "messenger/transport/receive_context.h"
-#include "messenger/transport/text_codec.h"
+#include "common/text_codec.h"
 
 namespace kivet {
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "messenger/transport/mailslot_port.h"
-#include "messenger/transport/text_codec.h"
+#include "common/text_codec.h"
 
 namespace kivet {
 

@@ -12,7 +12,7 @@
 
 #include "common/fixed_text.h"
 #include "common/little_endian.h"
-#include "messenger/transport/text_codec.h"
+#include "common/text_codec.h"
 
 namespace kivet {
 

@@ -1,7 +1,7 @@
 # The LAN message transport's portable core, tested with in-memory mailslots and a code-page
 # table that is not the identity.
 add_executable(transport_tests
-    transport/text_codec_test.cpp
+    text_codec_test.cpp
     transport/plain_datagram_build_test.cpp
     transport/plain_datagram_parse_test.cpp
     transport/group_datagram_test.cpp

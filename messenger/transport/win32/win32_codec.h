@@ -1,7 +1,7 @@
 // The system's code-page and case conversions.
 #pragma once
 
-#include "messenger/transport/text_codec.h"
+#include "common/text_codec.h"
 
 namespace kivet {
 

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "messenger/transport/text_codec.h"
+#include "common/text_codec.h"
 
 namespace kivet {
 

@@ -1,4 +1,4 @@
-#include "messenger/transport/text_codec.h"
+#include "common/text_codec.h"
 
 #include "common/fixed_text.h"
 
