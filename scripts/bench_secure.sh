@@ -15,7 +15,7 @@ echo "== Native, against OpenSSL"
 
 kivet_build_windows secure_bench
 source "$ROOT/scripts/wine_session.sh"
-trap kivet_wine_session_end EXIT
+kivet_wine_session_trap
 kivet_wine_session_begin "$ROOT/build/bench-prefix"
 cd "$ROOT/build/win/bin"
 timeout 120 wine regsvr32 /s Secure.dll

@@ -7,7 +7,7 @@ bash "$ROOT/scripts/setup.sh"
 source "$ROOT/scripts/build_trees.sh"
 kivet_build_windows startup_bench
 source "$ROOT/scripts/wine_session.sh"
-trap kivet_wine_session_end EXIT
+kivet_wine_session_trap
 kivet_wine_session_begin "$ROOT/build/bench-prefix"
 cd "$ROOT/build/win/bin"
 wine startup_bench.exe "${1:-10}"

@@ -19,7 +19,7 @@ cd "$RUN_DIR"
 headless=0
 [ -z "${DISPLAY:-}" ] && headless=1
 source "$ROOT/scripts/wine_session.sh"
-trap kivet_wine_session_end EXIT
+kivet_wine_session_trap
 kivet_wine_session_begin "$ROOT/build/run-prefix" keep
 
 if [ "$headless" = 1 ]; then

@@ -26,7 +26,7 @@ echo "== Fuzzing the network readers for a bounded time (longer by hand: see tes
 
 echo "== Windows tests under Wine"
 source "$ROOT/scripts/wine_session.sh"
-trap kivet_wine_session_end EXIT
+kivet_wine_session_trap
 kivet_wine_session_begin "$ROOT/build/wine-prefix"
 (cd "$ROOT/build/win" && ctest --output-on-failure) || status=1
 exit $status

@@ -32,7 +32,25 @@ kivet_wine_session_begin() {
     timeout 120 wine cmd /c exit >/dev/null 2>&1 || true
 }
 
+# Stops every Wine process of the prefix (the services, winedevice.exe, the program), waits for the
+# wineserver to go, then stops our Xvfb. Safe to call twice.
 kivet_wine_session_end() {
-    wineserver -k 2>/dev/null || true
-    [ -n "$KIVET_XVFB_PID" ] && kill "$KIVET_XVFB_PID" 2>/dev/null || true
+    if [ -n "${WINEPREFIX:-}" ]; then
+        wineserver -k 2>/dev/null || true
+        timeout 20 wineserver -w 2>/dev/null || true
+    fi
+    if [ -n "$KIVET_XVFB_PID" ]; then
+        kill "$KIVET_XVFB_PID" 2>/dev/null || true
+        wait "$KIVET_XVFB_PID" 2>/dev/null || true
+        KIVET_XVFB_PID=""
+    fi
+}
+
+# Ends the session when the script ends, also when it is stopped by Ctrl+C or a terminating signal
+# (bash runs no EXIT trap when a signal ends it while it waits for a job).
+kivet_wine_session_trap() {
+    trap kivet_wine_session_end EXIT
+    trap 'kivet_wine_session_end; trap - EXIT; exit 130' INT
+    trap 'kivet_wine_session_end; trap - EXIT; exit 143' TERM
+    trap 'kivet_wine_session_end; trap - EXIT; exit 129' HUP
 }

@@ -91,9 +91,13 @@ std::shared_ptr<TcpChannel> ConnectionSlots::HeldRequestChannel()
     return request_.channel;
 }
 
+// A failed connection gives the hold back at once: a caller whose thread ends without
+// DisconnectClient2 after a failure must not block every later user of the slot.
 bool ConnectionSlots::ConnectToServer2(const char* host)
 {
-    return HoldRequestSlot()->Connect(host, port_);
+    if (HoldRequestSlot()->Connect(host, port_)) return true;
+    DisconnectClient2();
+    return false;
 }
 
 bool ConnectionSlots::SendData2(const void* record)

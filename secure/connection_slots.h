@@ -34,10 +34,11 @@ public:
     bool SendData(const void* record);
     bool DisconnectClient();
 
-    // Request slot, as the reply slot; in addition the calling thread holds the slot from its
-    // ConnectToServer2 until its DisconnectClient2, and another thread's ConnectToServer2 waits
-    // until then. SendData2 fails for a thread that does not hold the slot, and DisconnectClient2
-    // of such a thread does nothing (it cannot release another user's hold).
+    // Request slot, as the reply slot; in addition the calling thread holds the slot from a
+    // successful ConnectToServer2 until its DisconnectClient2, and another thread's
+    // ConnectToServer2 waits until then; a failed ConnectToServer2 leaves the slot free.
+    // SendData2 fails for a thread that does not hold the slot, and DisconnectClient2 of such a
+    // thread does nothing (it cannot release another user's hold).
     bool ConnectToServer2(const char* host);
     bool SendData2(const void* record);
     bool DisconnectClient2();

@@ -11,11 +11,11 @@ namespace kivet {
 
 // Filled by a name resolution or an adapter-status query; every field NUL-terminated.
 struct ResolutionRecord {
-    char userName[16] = {};      // the logged-on user
+    char userName[16] = {}; // the logged-on user
     char computerName[16] = {};
     char workgroupName[16] = {};
-    char macAddress[16] = {};    // 12 lower-case hexadecimal digits
-    char ipAddress[16] = {};     // dotted decimal
+    char macAddress[16] = {}; // 12 lower-case hexadecimal digits
+    char ipAddress[16] = {};  // dotted decimal
 };
 
 // Which registered name a resolution asks for.

@@ -30,8 +30,8 @@ constexpr uint8_t kNrcDuplicateName = 0x0D;
 constexpr uint8_t kNrcNameInUseElsewhere = 0x16;
 constexpr uint8_t kNrcNameNotFound = 0x15;
 constexpr uint8_t kNrcNameConflict = 0x19;
-constexpr uint8_t kNrcBridge = 0x23;   // no such adapter
-constexpr uint8_t kNrcSystem = 0x40;   // the system failed the command
+constexpr uint8_t kNrcBridge = 0x23; // no such adapter
+constexpr uint8_t kNrcSystem = 0x40; // the system failed the command
 
 // Flags byte of an adapter-status name entry.
 constexpr uint8_t kNameFlagGroup = 0x80;      // a group name (else unique)

@@ -7,20 +7,12 @@
 #include <string>
 #include <string_view>
 
+#include "messenger/browser/netbios_names.h"
 #include "messenger/runtime/settings_store.h"
 
 namespace kivet {
 
 constexpr std::size_t kAutoReplyTextChars = 254; // the text is held in 255 bytes
-
-// The name operations on the local adapters; the program implements them with Netbios(). The
-// name is added so that any number of computers can hold it at once.
-class NetBiosNames {
-public:
-    virtual ~NetBiosNames() = default;
-    virtual void AddName(const std::array<char, 16>& name) = 0;
-    virtual void DeleteName(const std::array<char, 16>& name) = 0;
-};
 
 // "AUTOANSWERMODE" padded with spaces to 15 characters, then the suffix byte 0x11.
 std::array<char, 16> AutoReplyNetBiosName();

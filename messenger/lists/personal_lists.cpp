@@ -4,8 +4,8 @@ namespace kivet {
 
 PersonalLists::PersonalLists(RegistryStore& registry, const TextCodec& codec)
     : quick(registry, "QuickList", codec), ignore(registry, "IgnoreList", codec),
-      networkGroups(registry, "NetworkGroups", codec), answers(registry, "Answers", codec),
-      myGroups(registry, codec), autoReplies(registry, codec)
+      networkGroups(registry, "NetworkGroups", codec), answers(registry, "Answers", codec), myGroups(registry, codec),
+      autoReplies(registry, codec)
 {
 }
 

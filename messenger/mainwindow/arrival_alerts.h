@@ -9,8 +9,8 @@ namespace kivet {
 
 struct ArrivalAlerts {
     bool beep = false;
-    bool sound = false;         // the "Incoming message" sound, when a file is set for it
-    bool popUp = false;         // restore the minimised window
+    bool sound = false; // the "Incoming message" sound, when a file is set for it
+    bool popUp = false; // restore the minimised window
     bool jumpToNewest = false;
     bool startTrayAnimation = false;
     bool startScrollLock = false;
@@ -20,7 +20,7 @@ struct AlertState {
     bool autoReplyMode = false;
     bool windowMinimised = false;
     bool haveSoundFile = false;
-    bool trayBlinking = false;      // the animation runs already
+    bool trayBlinking = false; // the animation runs already
     bool scrollLockBlinking = false;
     bool unreadMessages = false;
 };

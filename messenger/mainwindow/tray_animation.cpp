@@ -1,8 +1,9 @@
 #include "messenger/mainwindow/tray_animation.h"
+#include "messenger/resources/resource.h"
 
 namespace kivet {
 namespace {
-constexpr uint32_t kFrameIcons[4] = {0, 336, 337, 334}; // frames 1..3
+constexpr uint32_t kFrameIcons[4] = {0, IDI_TRAY_NEW_1, IDI_TRAY_NEW_2, IDI_TRAY_NEW_3}; // frames 1..3
 } // namespace
 
 void TrayAnimation::Restart()

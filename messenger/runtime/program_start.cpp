@@ -4,6 +4,7 @@
 #include "messenger/runtime/action_log.h"
 #include "messenger/runtime/command_line.h"
 #include "messenger/runtime/registry_settings.h"
+#include "messenger/resources/resource.h"
 
 namespace kivet {
 namespace {
@@ -83,7 +84,7 @@ int RunProgram(StartupHost& host, ActionLog& log, RegistryStore& registry)
     host.InitCommonControlsAndOle();
     host.LoadStartupStrings();
     if (!host.NetworkPresent()) {
-        host.ShowBox(NoNetworkBox(host.StartupString(185)));
+        host.ShowBox(NoNetworkBox(host.StartupString(IDS_NO_NETWORK)));
         return 0;
     }
     host.ProgramDirectory(); // determined once here; every file the program owns lives there
@@ -96,7 +97,7 @@ int RunProgram(StartupHost& host, ActionLog& log, RegistryStore& registry)
     host.CreateNetworkState();
     log.Write("Enumerating network adapters...");
     if (!host.EnumerateAdapters()) {
-        host.ShowBox(NoNetworkBox(host.StartupString(185)));
+        host.ShowBox(NoNetworkBox(host.StartupString(IDS_NO_NETWORK)));
         host.DestroyNetworkState();
         return 0;
     }

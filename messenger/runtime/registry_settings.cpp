@@ -119,8 +119,12 @@ void WriteScanDelay(RegistryStore& reg, uint32_t minutes)
 
 std::string ReadGeneralHotKey(RegistryStore& reg)
 {
-    std::string letter = ReadProgramString(reg, "GeneralHotKey", 2);
+    std::string letter = ReadStoredHotKey(reg);
     return letter.empty() ? "B" : letter;
+}
+std::string ReadStoredHotKey(RegistryStore& reg)
+{
+    return ReadProgramString(reg, "GeneralHotKey", 2);
 }
 void WriteGeneralHotKey(RegistryStore& reg, const std::string& letter)
 {
@@ -129,6 +133,10 @@ void WriteGeneralHotKey(RegistryStore& reg, const std::string& letter)
 uint32_t HotKeyVirtualKey(const std::string& letter)
 {
     return letter.empty() ? 0u : static_cast<uint32_t>(static_cast<unsigned char>(letter[0]) & 0x7F);
+}
+uint32_t MainWindowHotKey(bool useHotkey, const std::string& storedLetter)
+{
+    return useHotkey ? HotKeyVirtualKey(storedLetter) : 0u;
 }
 
 std::string ReadServer(RegistryStore& reg)

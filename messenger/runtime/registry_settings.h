@@ -39,9 +39,13 @@ std::string ReadCurrentAutoAnswer(RegistryStore& reg);
 void WriteCurrentAutoAnswer(RegistryStore& reg, const std::string& text);
 uint32_t ReadScanDelay(RegistryStore& reg); // 15 minutes when missing
 void WriteScanDelay(RegistryStore& reg, uint32_t minutes);
-std::string ReadGeneralHotKey(RegistryStore& reg); // "B" when missing
+std::string ReadGeneralHotKey(RegistryStore& reg); // "B" when missing, as the Options page shows it
+std::string ReadStoredHotKey(RegistryStore& reg);  // empty when no letter was ever stored
 void WriteGeneralHotKey(RegistryStore& reg, const std::string& letter);
 uint32_t HotKeyVirtualKey(const std::string& letter); // first character masked to 7 bits
+// The key of the main window's hotkey (Ctrl+Alt+key), 0 for none: with UseHotkey off, and also
+// when no letter was ever stored, so that a fresh installation takes no key system-wide.
+uint32_t MainWindowHotKey(bool useHotkey, const std::string& storedLetter);
 std::string ReadServer(RegistryStore& reg);
 void WriteServer(RegistryStore& reg, const std::string& server);
 std::string ReadLastHistoryTime(RegistryStore& reg);

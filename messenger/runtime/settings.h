@@ -8,6 +8,8 @@
 
 namespace kivet {
 
+// The members' initial values are the defaults: a key missing from the file takes its value from
+// a default-constructed record.
 struct Settings {
     // GENERAL
     int32_t AlwaysOnTop = 0;
@@ -49,9 +51,11 @@ struct Settings {
 struct IniKey {
     const char* section;
     const char* key;
-    int32_t defaultValue;
     int32_t Settings::*field;
 };
+
+// The value a missing key takes.
+int32_t DefaultValue(const IniKey& key);
 
 // Every key of the INI file, in the order the file is read and written.
 extern const IniKey kIniKeys[];
@@ -65,8 +69,5 @@ void SaveIniSettings(IniFile& ini, const Settings& settings);
 // logon name is empty.
 std::string IniFileName(const std::string& logonName);
 std::string HistoryFileName(const std::string& logonName);
-
-// The process-wide settings record (main thread).
-Settings& ProcessSettings();
 
 } // namespace kivet

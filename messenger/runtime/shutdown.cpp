@@ -2,18 +2,20 @@
 
 #include "messenger/messages.h"
 #include "messenger/runtime/action_log.h"
+#include "messenger/resources/resource.h"
 
 namespace kivet {
 namespace {
 
 BoxSpec QuitQuestion(ShutdownHost& host)
 {
-    return {host.Text(110), host.Text(111), BoxButtons::YesNo, BoxIcon::Exclamation};
+    return {host.Text(IDS_EXIT_QUESTION), host.Text(IDS_EXIT_CAPTION), BoxButtons::YesNo, BoxIcon::Exclamation};
 }
 
 BoxSpec UnreadQuestion(ShutdownHost& host)
 {
-    return {host.Text(130), host.Text(131), BoxButtons::YesNo, BoxIcon::Information};
+    return {host.Text(IDS_DELETE_UNREAD_QUESTION), host.Text(IDS_DELETING_CAPTION), BoxButtons::YesNo,
+            BoxIcon::Information};
 }
 
 void KillTimers(ShutdownHost& host, const ShutdownState& state, ActionWriter& log)

@@ -1,37 +1,202 @@
 #include "messenger/runtime/text_table.h"
+#include "messenger/resources/resource.h"
 
 namespace kivet {
 namespace {
 
-struct IdRange {
-    uint16_t first, last;
+// The buffer of every string of the table, in characters with the terminator.
+struct TextSlot {
+    uint16_t id;
+    uint16_t size;
 };
 
-const IdRange k100[] = {{114, 115}, {120, 122}, {137, 137}, {212, 212}, {238, 240}, {261, 265}, {267, 267}, {275, 282}};
-const IdRange k150[] = {{132, 136}, {138, 179}, {182, 184}, {186, 187}, {189, 194}, {196, 197}, {199, 219}, {228, 229},
-                        {231, 236}, {241, 241}, {243, 253}, {257, 260}, {266, 266}, {268, 273}, {283, 284}, {444, 444}};
-const IdRange k200[] = {{110, 112}, {118, 119}, {123, 131}, {180, 181}, {188, 188}, {195, 195}, {198, 198}, {220, 222},
-                        {226, 227}, {230, 230}, {237, 237}, {242, 242}, {254, 256}, {274, 274}, {500, 501}};
+constexpr TextSlot kTexts[] = {
+    {IDS_EXIT_QUESTION, 200},
+    {IDS_EXIT_CAPTION, 200},
+    {IDS_MAILBOX_IN_USE, 200},
+    {IDS_TIP_NEW_MESSAGE, 100},
+    {IDS_TIP_REPLY, 100},
+    {IDS_INITIALIZING, 200},
+    {IDS_MESSENGER_SERVICE_RUNNING, 200},
+    {IDS_TIP_PREVIOUS, 100},
+    {IDS_TIP_NEXT, 100},
+    {IDS_TIP_DELETE, 100},
+    {IDS_SENT_TO_DOMAIN, 200},
+    {IDS_SENDING_CAPTION, 200},
+    {IDS_SENT_TO_USER, 200},
+    {IDS_NAME_NOT_FOUND, 200},
+    {IDS_SENT_TO_COMPUTER, 200},
+    {IDS_GROUP_TEXT_TOO_LONG, 200},
+    {IDS_DELETE_ALL_QUESTION, 200},
+    {IDS_DELETE_UNREAD_QUESTION, 200},
+    {IDS_DELETING_CAPTION, 200},
+    {IDS_NO_MESSAGES, 150},
+    {IDS_MESSAGE_HEADER, 150},
+    {IDS_STATUS_CURRENT, 150},
+    {IDS_STATUS_NEW, 150},
+    {IDS_STATUS_MESSAGES, 150},
+    {IDS_TRAY_TOOLTIP, 100},
+    {IDS_RECIPIENT_LABEL, 150},
+    {IDS_MESSAGE_LABEL, 150},
+    {IDS_SEND_BUTTON, 150},
+    {IDS_CANCEL_BUTTON, 150},
+    {IDS_ABOUT_DESCRIPTION, 150},
+    {IDS_ABOUT_RIGHTS, 150},
+    {IDS_ABOUT_VERSION, 150},
+    {IDS_ADDED_TO_QUICK_LIST, 150},
+    {IDS_ADDED_TO_IGNORE_LIST, 150},
+    {IDS_QUICK_ADDING_CAPTION, 150},
+    {IDS_RECEIVED_ON_COMPUTERS, 150},
+    {IDS_SENT_TO_GROUP, 150},
+    {IDS_SEND_DIALOG_CAPTION, 150},
+    {IDS_RECEIVED_AT_FORMAT, 150},
+    {IDS_ABOUT_CAPTION, 150},
+    {IDS_OPTIONS_CAPTION, 150},
+    {IDS_PAGE_SETTINGS, 150},
+    {IDS_GROUP_SENDING, 150},
+    {IDS_OPT_ALWAYS_ON_TOP, 150},
+    {IDS_PAGE_QUICK_LIST, 150},
+    {IDS_PAGE_IGNORE_LIST, 150},
+    {IDS_OPT_TRAY_AT_STARTUP, 150},
+    {IDS_OPT_RUN_AT_STARTUP, 150},
+    {IDS_OPT_AUTO_SCAN, 150},
+    {IDS_OPT_USE_HOTKEY, 150},
+    {IDS_OPT_HOTKEY_PREFIX, 150},
+    {IDS_OPT_POPUP, 150},
+    {IDS_OPT_SHOW_INACTIVE, 150},
+    {IDS_OPT_JUMP_TO_LAST, 150},
+    {IDS_OPT_HIDE_IF_DELETED, 150},
+    {IDS_OPT_PLAY_SOUND, 150},
+    {IDS_OPT_SPEAKER_BEEP, 150},
+    {IDS_OPT_SCROLL_LOCK, 150},
+    {IDS_OPT_CLOSE_AFTER_SENDING, 150},
+    {IDS_OPT_ADD_USER, 150},
+    {IDS_OPT_CONTEXT_MENU, 150},
+    {IDS_OPT_USE_COMPUTER_NAME, 150},
+    {IDS_OPT_NOTIFY_SENDING, 150},
+    {IDS_ADD_NEW, 150},
+    {IDS_PAGE_NETWORK_GROUPS, 150},
+    {IDS_DELETE_BUTTON, 150},
+    {IDS_OPT_ENABLE_IGNORE_LIST, 150},
+    {IDS_OPT_USE_BROADCAST, 200},
+    {IDS_AUTO_REPLY_NOT_RETRIEVED, 200},
+    {IDS_OPT_IGNORE_WORKGROUP, 150},
+    {IDS_OPT_SILENT_ANSWERS, 150},
+    {IDS_PAGE_QUICK_ANSWERS, 150},
+    {IDS_RECEIVED_CAPTION, 150},
+    {IDS_ADD_TO_LIST, 150},
+    {IDS_NO_GROUP_PERMISSION, 200},
+    {IDS_PAGE_HISTORY, 150},
+    {IDS_OPT_LOG_HISTORY, 150},
+    {IDS_GROUP_SAVING_MODE, 150},
+    {IDS_OPT_OVERWRITE_AT_STARTUP, 150},
+    {IDS_OPT_APPEND_HISTORY, 150},
+    {IDS_CLEAR_HISTORY_BUTTON, 150},
+    {IDS_CLEAR_HISTORY_QUESTION, 200},
+    {IDS_RETRIEVING_AUTO_REPLY, 150},
+    {IDS_AUTO_REPLY_CAPTION, 150},
+    {IDS_SENT_TO_COMPUTER_AND_USER, 200},
+    {IDS_READ_AUTO_REPLY_CAPTION, 150},
+    {IDS_USERS, 150},
+    {IDS_COMPUTERS, 150},
+    {IDS_UPDATED_AT, 150},
+    {IDS_SCANNING_COMPUTER, 150},
+    {IDS_DETAILS_CAPTION, 150},
+    {IDS_DETAILS_COMPUTER, 150},
+    {IDS_DETAILS_USER, 150},
+    {IDS_DETAILS_MAC, 150},
+    {IDS_DETAILS_IP, 150},
+    {IDS_RETRIEVING_COMPUTERS, 150},
+    {IDS_NOT_AVAILABLE, 150},
+    {IDS_GROUP_LANGUAGE, 150},
+    {IDS_TRAY_TOOLTIP_AUTO_REPLY, 100},
+    {IDS_TRAY_TOOLTIP_AUTO_REPLY, 150},
+    {IDS_GROUP_GENERAL, 150},
+    {IDS_GROUP_RECEIVING, 150},
+    {IDS_DETAILS_WORKGROUP, 150},
+    {IDS_DOMAINS, 150},
+    {IDS_DETAILS_DESCRIPTION, 150},
+    {IDS_SENT_TO_MULTIPLE, 150},
+    {IDS_PAGE_MESSAGING, 150},
+    {IDS_NETWORK_GROUPS_HELP, 200},
+    {IDS_IGNORE_LIST_HELP, 200},
+    {IDS_HISTORY_HELP, 200},
+    {IDS_QUICK_LIST_HELP, 200},
+    {IDS_QUICK_ANSWERS_HELP, 200},
+    {IDS_MY_GROUPS_LABEL, 150},
+    {IDS_PAGE_MY_GROUPS, 150},
+    {IDS_MY_GROUPS_HELP, 200},
+    {IDS_RECIPIENTS_LABEL, 150},
+    {IDS_CREATE_BUTTON, 150},
+    {IDS_ADD_BUTTON, 150},
+    {IDS_DELETE_MEMBER_BUTTON, 150},
+    {IDS_AUTO_REPLY_DESCRIPTION_LABEL, 150},
+    {IDS_AUTO_REPLY_MESSAGE_LABEL, 150},
+    {IDS_NO_SUCH_MY_GROUP, 200},
+    {IDS_TIP_VIEW_HISTORY, 100},
+    {IDS_TIP_AUTO_REPLY, 100},
+    {IDS_TIP_OPTIONS, 100},
+    {IDS_PAGE_AUTO_REPLIES, 150},
+    {IDS_AUTO_REPLIES_HELP, 200},
+    {IDS_EDIT_BUTTON, 150},
+    {IDS_SET_AUTO_REPLY_CAPTION, 150},
+    {IDS_CHOOSE_BUTTON, 150},
+    {IDS_EDIT_AUTO_REPLY_CAPTION, 150},
+    {IDS_AUTO_REPLY_SHORT_DESCRIPTION, 150},
+    {IDS_AUTO_REPLY_TYPE_HERE, 150},
+    {IDS_NAME_LABEL, 150},
+    {IDS_COLUMN_USER, 150},
+    {IDS_COLUMN_COMPUTER, 150},
+    {IDS_RESULT_NOT_FOUND, 150},
+    {IDS_RESULT_INVALID_NAME, 150},
+    {IDS_NO_SENDING_IN_AUTO_REPLY, 200},
+    {IDS_NO_RECIPIENT, 200},
+    {IDS_EMPTY_MESSAGE, 200},
+    {IDS_RESULT_NO_PERMISSION, 150},
+    {IDS_OFFLINE_SUFFIX, 150},
+    {IDS_AUTO_REPLY_SUFFIX, 150},
+    {IDS_SET_AUTO_REPLY_PROMPT, 150},
+    {IDS_TIP_STATUS_MESSAGES, 100},
+    {IDS_TIP_STATUS_CURRENT, 100},
+    {IDS_TIP_STATUS_SECURE, 100},
+    {IDS_SERVER_SUFFIX, 100},
+    {IDS_DO_NOT_SHOW_AGAIN, 100},
+    {IDS_GROUP_RECEIVING_FILES, 150},
+    {IDS_BROWSE_BUTTON, 100},
+    {IDS_OPT_ACCEPT_FILES, 150},
+    {IDS_SAVE_FOLDER_LABEL, 150},
+    {IDS_PAGE_TRANSFER, 150},
+    {IDS_CHOOSE_SAVE_FOLDER, 150},
+    {IDS_OPT_USE_SERVER, 150},
+    {IDS_SERVER_NAME_LABEL, 150},
+    {IDS_STORE_ON_RELAY_QUESTION, 200},
+    {IDS_TIP_STATUS_UNREAD, 100},
+    {IDS_TIP_DETAILS, 100},
+    {IDS_TIP_READ_AUTO_REPLY, 100},
+    {IDS_TIP_REFRESH, 100},
+    {IDS_TIP_BROWSE, 100},
+    {IDS_TIP_TRANSFER, 100},
+    {IDS_TIP_PASTE_QUICK_ANSWER, 100},
+    {IDS_TIP_INSERT_EMOTION, 100},
+    {IDS_NON_SECURE_CAPTION, 150},
+    {IDS_NON_SECURE_TEXT, 150},
+    {IDS_HELP_FILE, 150},
+    {IDS_SECURE_SEND_FAILED, 200},
+    {IDS_SECURE_SEND_QUESTION, 200},
+};
 
-template <std::size_t N> bool InRanges(const IdRange (&ranges)[N], uint32_t id)
-{
-    for (const IdRange& r : ranges)
-        if (id >= r.first && id <= r.last) return true;
-    return false;
-}
-
-// Ids 110..501 map to slots of the largest buffer size, which keeps lookup trivial.
-constexpr uint32_t kFirstId = 110;
-constexpr uint32_t kLastId = 501;
+// Ids from the first to the last of the table map to slots of the largest buffer size, which keeps
+// lookup trivial.
+constexpr uint32_t kFirstId = IDS_EXIT_QUESTION;
+constexpr uint32_t kLastId = IDS_SECURE_SEND_QUESTION;
 constexpr std::size_t kSlot = 200;
 
 } // namespace
 
 std::size_t TextBufferSize(uint32_t id)
 {
-    if (InRanges(k100, id)) return 100;
-    if (InRanges(k150, id)) return 150;
-    if (InRanges(k200, id)) return 200;
+    for (const TextSlot& text : kTexts)
+        if (text.id == id) return text.size;
     return 0;
 }
 
@@ -52,7 +217,7 @@ void TextTable::Fill(StringSource& source)
         source.Load(id, slot, size);
     }
     text212Long_[0] = '\0';
-    source.Load(212, text212Long_, sizeof text212Long_);
+    source.Load(IDS_TRAY_TOOLTIP_AUTO_REPLY, text212Long_, sizeof text212Long_);
 }
 
 const char* TextTable::Text(uint32_t id) const

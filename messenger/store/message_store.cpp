@@ -165,10 +165,4 @@ void MessageStore::Clear()
     current_ = 0;
 }
 
-MessageStore& ProcessMessageStore()
-{
-    static MessageStore store;
-    return store;
-}
-
 } // namespace kivet

@@ -15,15 +15,15 @@ namespace kivet {
 struct StoreCounts {
     int32_t total = 0;
     int32_t unread = 0;
-    int32_t current = 0;  // 1-based; 0 when the store is empty
+    int32_t current = 0; // 1-based; 0 when the store is empty
 };
 
 // The two questions of Delete all, answered by the main window.
 class DeleteAllQuestions {
 public:
     virtual ~DeleteAllQuestions() = default;
-    virtual bool ConfirmDeleteAll() = 0;      // "Are you sure that want to delete all messages?"
-    virtual bool ConfirmDeleteUnread() = 0;   // "There are unread messages among the removing messages..."
+    virtual bool ConfirmDeleteAll() = 0;    // "Are you sure that want to delete all messages?"
+    virtual bool ConfirmDeleteUnread() = 0; // "There are unread messages among the removing messages..."
 };
 
 enum class Direction { Previous = 0, Stay = 1, Next = 2 };
@@ -62,7 +62,5 @@ private:
     int32_t unread_ = 0;
     int32_t current_ = 0;
 };
-
-MessageStore& ProcessMessageStore();
 
 } // namespace kivet

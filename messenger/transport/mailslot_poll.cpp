@@ -9,32 +9,41 @@ namespace {
 constexpr uint32_t kShortestDatagram = 6;
 constexpr unsigned kWaitForNextDatagramMs = 100;
 
+// True when a datagram of full size heads the mailslot, after dropping the short ones before it
+// within the pass's allowance.
+bool FullDatagramWaiting(MailslotReader& reader, MailslotPass& pass)
+{
+    for (;;) {
+        uint32_t nextSize = 0;
+        uint32_t waiting = 0;
+        if (!reader.Peek(nextSize, waiting) || waiting == 0) return false;
+        if (nextSize >= kShortestDatagram) return true;
+        if (pass.shortDropped >= kMostShortDatagramsPerPass) return false;
+        std::vector<uint8_t> dropped;
+        if (!reader.Read(dropped)) return false;
+        ++pass.shortDropped;
+    }
+}
+
 } // namespace
 
-bool FirstDatagramWaiting(MailslotReader& reader)
+bool FirstDatagramWaiting(MailslotReader& reader, MailslotPass& pass)
 {
-    uint32_t nextSize = 0;
-    uint32_t waiting = 0;
-    if (!reader.Peek(nextSize, waiting) || waiting == 0) return false;
-    if (nextSize >= kShortestDatagram) return true;
-    std::vector<uint8_t> dropped;
-    reader.Read(dropped);
-    return false;
+    return FullDatagramWaiting(reader, pass);
 }
 
-bool MoreDatagramsWaiting(MailslotReader& reader)
+bool ContinuePassWithoutWaiting(MailslotReader& reader, MailslotPass& pass)
 {
-    uint32_t nextSize = 0;
-    uint32_t waiting = 0;
-    return reader.Peek(nextSize, waiting) && waiting != 0;
+    if (++pass.datagramsRead >= kMostDatagramsPerPass) return false;
+    return FullDatagramWaiting(reader, pass);
 }
 
-bool ContinuePass(MailslotReader& reader, ReceiveContext& context, int datagramsRead)
+bool ContinuePass(MailslotReader& reader, ReceiveContext& context, MailslotPass& pass)
 {
-    if (datagramsRead >= kMostDatagramsPerPass) return false;
-    if (MoreDatagramsWaiting(reader)) return true;
+    if (++pass.datagramsRead >= kMostDatagramsPerPass) return false;
+    if (FullDatagramWaiting(reader, pass)) return true;
     context.Pause(kWaitForNextDatagramMs);
-    return MoreDatagramsWaiting(reader);
+    return FullDatagramWaiting(reader, pass);
 }
 
 } // namespace kivet

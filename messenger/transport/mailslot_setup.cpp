@@ -1,18 +1,20 @@
 #include "messenger/transport/mailslot_setup.h"
 
 #include "messenger/runtime/action_log.h"
+#include "messenger/resources/resource.h"
 
 namespace kivet {
 namespace {
 
 BoxSpec MailboxTakenBox(MailslotSetupHost& host)
 {
-    return {host.Text(112), host.Text(118), BoxButtons::Ok, BoxIcon::Stop};
+    return {host.Text(IDS_MAILBOX_IN_USE), host.Text(IDS_INITIALIZING), BoxButtons::Ok, BoxIcon::Stop};
 }
 
 BoxSpec ServiceQuestion(MailslotSetupHost& host)
 {
-    return {host.Text(119), host.Text(118), BoxButtons::YesNo, BoxIcon::Question};
+    return {host.Text(IDS_MESSENGER_SERVICE_RUNNING), host.Text(IDS_INITIALIZING), BoxButtons::YesNo,
+            BoxIcon::Question};
 }
 
 // The Messenger service holds the mailslot: ask, stop and disable it, wait and try again.

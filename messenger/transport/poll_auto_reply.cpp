@@ -27,8 +27,8 @@ void AnswerRequest(MailslotWriter& writer, const TextCodec& codec, ReceiveContex
 int PollAutoReply(MailslotReader& reader, MailslotWriter& writer, const TextCodec& codec, ReceiveContext& context,
                   AutoReplyFields& answer)
 {
-    if (!FirstDatagramWaiting(reader)) return -1;
-    int datagramsRead = 0;
+    MailslotPass pass;
+    if (!FirstDatagramWaiting(reader, pass)) return -1;
     do {
         std::vector<uint8_t> bytes;
         if (!reader.Read(bytes)) return -1;
@@ -38,7 +38,7 @@ int PollAutoReply(MailslotReader& reader, MailslotWriter& writer, const TextCode
             return 1;
         }
         if (fields.kind == kAutoReplyRequest) AnswerRequest(writer, codec, context, fields);
-    } while (++datagramsRead < kMostDatagramsPerPass && MoreDatagramsWaiting(reader));
+    } while (ContinuePassWithoutWaiting(reader, pass));
     return -1;
 }
 

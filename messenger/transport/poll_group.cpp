@@ -12,13 +12,6 @@
 namespace kivet {
 namespace {
 
-
-std::mutex& GroupPollLock()
-{
-    static std::mutex lock;
-    return lock;
-}
-
 // Tells the sender's computer that this user received the message to the group.
 void SendReceipt(MailslotWriter& writer, const TextCodec& codec, ReceiveContext& context, const GroupFields& message)
 {
@@ -68,17 +61,17 @@ void HandleReceipt(ReceiptTable& receipts, const GroupFields& receipt)
 int PollGroup(MailslotReader& reader, MailslotWriter& writer, const TextCodec& codec, ReceiveContext& context,
               MessageStore& store, ReceiptTable& receipts)
 {
-    std::lock_guard<std::mutex> guard(GroupPollLock());
-    if (!FirstDatagramWaiting(reader)) return -1;
+    std::lock_guard<std::mutex> guard(receipts.GroupPollTurn());
+    MailslotPass pass;
+    if (!FirstDatagramWaiting(reader, pass)) return -1;
     bool stored = false;
-    int datagramsRead = 0;
     do {
         std::vector<uint8_t> bytes;
         if (!reader.Read(bytes)) break;
         const GroupFields fields = ReadGroupDatagram(codec, bytes.data(), bytes.size());
         if (fields.kind == kGroupMessage && HandleGroupMessage(writer, codec, context, store, fields)) stored = true;
         if (fields.kind == kGroupReceipt) HandleReceipt(receipts, fields);
-    } while (ContinuePass(reader, context, ++datagramsRead));
+    } while (ContinuePass(reader, context, pass));
     return stored ? 1 : -1;
 }
 

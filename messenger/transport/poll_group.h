@@ -13,7 +13,7 @@ namespace kivet {
 
 // One pass over the waiting datagrams; 1 when at least one record was stored, -1 otherwise.
 // Called from the main window's timer and from the sending thread while it waits for receipts:
-// one lock makes the two calls take turns.
+// they take turns on the receipt table.
 int PollGroup(MailslotReader& reader, MailslotWriter& writer, const TextCodec& codec, ReceiveContext& context,
               MessageStore& store, ReceiptTable& receipts);
 

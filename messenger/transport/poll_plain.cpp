@@ -198,11 +198,11 @@ void HandleDatagram(MailslotWriter& writer, const TextCodec& codec, ReceiveConte
 int PollPlain(MailslotReader& reader, MailslotWriter& writer, const TextCodec& codec, ReceiveContext& context,
               MessageStore& store)
 {
-    if (!FirstDatagramWaiting(reader)) return -1;
+    MailslotPass pass;
+    if (!FirstDatagramWaiting(reader, pass)) return -1;
     const ReceiveSettings settings = context.Settings();
     SplitCollector collector(store, context, settings.logHistory);
     int result = 1;
-    int datagramsRead = 0;
     do {
         std::vector<uint8_t> bytes;
         if (!reader.Read(bytes)) {
@@ -218,7 +218,7 @@ int PollPlain(MailslotReader& reader, MailslotWriter& writer, const TextCodec& c
             result = -1;
         else if (datagram)
             HandleDatagram(writer, codec, context, store, settings, collector, *datagram);
-    } while (ContinuePass(reader, context, ++datagramsRead));
+    } while (ContinuePass(reader, context, pass));
     collector.StoreAll();
     return result;
 }

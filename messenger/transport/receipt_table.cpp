@@ -40,10 +40,4 @@ std::size_t ReceiptTable::Count() const
     return entries_.size();
 }
 
-ReceiptTable& ProcessReceiptTable()
-{
-    static ReceiptTable table;
-    return table;
-}
-
 } // namespace kivet

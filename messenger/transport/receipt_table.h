@@ -29,13 +29,15 @@ public:
     std::vector<ReceiptEntry> Entries() const;
     std::size_t Count() const;
 
+    // The group polls that fill this table (the main window's timer and a sending thread waiting
+    // for receipts) take turns on it.
+    std::mutex& GroupPollTurn() { return pollTurn_; }
+
 private:
+    std::mutex pollTurn_;
     mutable std::mutex lock_;
     std::vector<ReceiptEntry> entries_;                     // in arrival order
     std::set<std::pair<std::string, std::string>> present_; // the same pairs, for the duplicate test
 };
-
-// The table the group poll and the sending thread share.
-ReceiptTable& ProcessReceiptTable();
 
 } // namespace kivet

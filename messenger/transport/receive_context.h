@@ -22,7 +22,7 @@ class ReceiveContext {
 public:
     virtual ~ReceiveContext() = default;
     virtual ReceiveSettings Settings() = 0;
-    virtual std::string LocalWorkgroup() = 0;  // upper-case
+    virtual std::string LocalWorkgroup() = 0; // upper-case
     virtual std::string LocalComputer() = 0;
     virtual std::string LocalUser() = 0;
     virtual bool InIgnoreList(std::string_view sender) = 0;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "messenger/transport/mailslot_target.h"
 #include "messenger/transport/relay_datagrams.h"
 
 namespace kivet {
@@ -10,7 +11,7 @@ namespace {
 template <typename Datagram>
 bool WriteToServer(MailslotWriter& writer, std::string_view server, std::string_view path, const Datagram& datagram)
 {
-    if (server.empty()) return false;
+    if (!IsMailslotTarget(server, Broadcast::Refused)) return false;
     return writer.Write(server, path, reinterpret_cast<const uint8_t*>(&datagram), sizeof(datagram));
 }
 

@@ -51,9 +51,12 @@ RelayOfflineDatagram BuildOfflineStore(std::string_view senderNormalised, std::s
 
 std::optional<RelayGroupListAnswer> ParseGroupListAnswer(const uint8_t* data, std::size_t size)
 {
-    if (data == nullptr || size < kRelayAnswerHeaderSize) return std::nullopt;
+    if (data == nullptr || size < kRelayAnswerShortestSize) return std::nullopt;
     const std::size_t length = std::min(size, kRelayAnswerSize);
-    const std::size_t present = (length - kRelayAnswerHeaderSize + kRelayAnswerEntrySize - 1) / kRelayAnswerEntrySize;
+    const std::size_t present =
+        length <= kRelayAnswerHeaderSize
+            ? 0
+            : (length - kRelayAnswerHeaderSize + kRelayAnswerEntrySize - 1) / kRelayAnswerEntrySize;
     const std::size_t count = std::min<std::size_t>(LoadLe32(data + 4), present);
 
     RelayGroupListAnswer answer;

@@ -45,6 +45,9 @@ constexpr std::size_t kRelayOfflineTextLimit = 260;
 // count at 4, bytes 8-39 unused) and 20-byte entries, each a NUL-terminated group name.
 constexpr std::size_t kRelayAnswerSize = 420;
 constexpr std::size_t kRelayAnswerHeaderSize = 40;
+// An answer may be shorter than its 420 bytes and is read as if zero-filled: the reset flag and
+// the count are all it needs (an 8-byte answer with the flag set means "no groups").
+constexpr std::size_t kRelayAnswerShortestSize = 8;
 constexpr std::size_t kRelayAnswerEntrySize = 20;
 constexpr std::size_t kRelayAnswerMaxEntries = (kRelayAnswerSize - kRelayAnswerHeaderSize) / kRelayAnswerEntrySize;
 static_assert(kRelayAnswerMaxEntries == 19, "entries that fit in one answer");
@@ -62,8 +65,8 @@ RelayOfflineDatagram BuildOfflineStore(std::string_view senderNormalised, std::s
 
 // Reads an answer of the given received length. Only the first 420 bytes count; the entries are
 // bounded by the announced count, the 19 that fit and the received length, and a name that fills
-// its entry without a terminator is cut to 19 characters. Nothing when the datagram is shorter
-// than its 40-byte header.
+// its entry without a terminator is cut to 19 characters. Nothing when the datagram is too short
+// to hold the reset flag and the count (8 bytes).
 std::optional<RelayGroupListAnswer> ParseGroupListAnswer(const uint8_t* data, std::size_t size);
 
 } // namespace kivet

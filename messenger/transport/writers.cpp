@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "messenger/transport/group_datagram.h"
+#include "messenger/transport/mailslot_target.h"
 #include "messenger/transport/plain_datagram.h"
 
 namespace kivet {
@@ -50,6 +51,9 @@ bool SendPlain(MailslotWriter& writer, const TextCodec& codec, ReceiveContext& c
     header.autoReply = flag == kPlainFlagAutoReply;
     header.recipient = recipient;
     header.originComputer = identity.originComputer;
+    // An automatic answer goes back to one sender only; a message the user sends may go to "*".
+    const Broadcast broadcast = header.autoReply ? Broadcast::Refused : Broadcast::Allowed;
+    if (!IsMailslotTarget(target, broadcast)) return false;
 
     if (text.size() >= kPlainPieceLength) return SendPieces(writer, codec, context, header, target, text);
 
@@ -67,6 +71,8 @@ void GroupSendHistory::RecordOnce(std::string_view group, std::string_view text)
 bool SendGroup(MailslotWriter& writer, const TextCodec& codec, const SenderIdentity& identity, uint32_t kind,
                std::string_view group, std::string_view target, std::string_view text, GroupSendHistory* history)
 {
+    // A receipt answers one computer; a group message may go to "*".
+    if (!IsMailslotTarget(target, kind == kGroupMessage ? Broadcast::Allowed : Broadcast::Refused)) return false;
     GroupFields fields;
     fields.kind = kind;
     fields.groupName = std::string(group);
@@ -85,6 +91,7 @@ bool SendAutoReply(MailslotWriter& writer, const TextCodec& codec, const AutoRep
     // The path names the computer the field at offset 20 holds, so cut the same way.
     std::string_view target = fields.addressedTo;
     target = target.substr(0, target.find('\0')).substr(0, sizeof(AutoReplyDatagram::addressedTo) - 1);
+    if (!IsMailslotTarget(target, Broadcast::Refused)) return false;
     const AutoReplyDatagramBytes bytes = BuildAutoReplyDatagram(codec, fields);
     return writer.Write(target, kAutoReplyMailslot, bytes.data(), bytes.size());
 }

@@ -5,8 +5,8 @@
 
 #include "messenger/transport/auto_reply_datagram.h"
 #include "messenger/transport/poll_auto_reply.h"
-#include "tests/core/transport/fakes.h"
-#include "tests/core/transport/table_codec.h"
+#include "tests/fakes/transport_fakes.h"
+#include "tests/fakes/table_codec.h"
 #include "tests/fuzz/fuzz_poll.h"
 
 using namespace kivet;

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <utility>
 
-#include "tests/core/transport/fakes.h"
+#include "tests/fakes/transport_fakes.h"
 #include "tests/fuzz/fuzz_input.h"
 
 namespace kivet::fuzz {

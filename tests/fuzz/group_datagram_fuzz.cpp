@@ -6,8 +6,8 @@
 #include "common/fixed_text.h"
 #include "messenger/transport/group_datagram.h"
 #include "messenger/transport/poll_group.h"
-#include "tests/core/transport/fakes.h"
-#include "tests/core/transport/table_codec.h"
+#include "tests/fakes/transport_fakes.h"
+#include "tests/fakes/table_codec.h"
 #include "tests/fuzz/fuzz_poll.h"
 
 using namespace kivet;

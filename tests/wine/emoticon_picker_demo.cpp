@@ -24,6 +24,7 @@ struct DemoState {
     HWND button = nullptr;
     int run = 0; // which picker run is open
     UINT closeAfterMs = 20000;
+    EmoticonBitmaps pictures;
 };
 
 DemoState g_demo;
@@ -54,8 +55,10 @@ void Demo_OnCreate(HWND hwnd)
                                     reinterpret_cast<HMENU>(1001), instance, nullptr);
     SendMessageA(g_demo.text, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), TRUE);
     SendMessageA(g_demo.button, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), TRUE);
-    SetRichTextWithEmoticons(g_demo.text, "Hello [:)] how are you?\r\nSunny here [sun] [(y)]\r\n[:D] stays text\r\n"
-                                          "Back to back: [;)][:p][(h)]\r\nAnd a rose: ");
+    SetRichTextWithEmoticons(g_demo.text,
+                             "Hello [:)] how are you?\r\nSunny here [sun] [(y)]\r\n[:D] stays text\r\n"
+                             "Back to back: [;)][:p][(h)]\r\nAnd a rose: ",
+                             g_demo.pictures);
 }
 
 void Demo_OpenPicker(HWND hwnd)
@@ -64,12 +67,12 @@ void Demo_OpenPicker(HWND hwnd)
     GetWindowRect(g_demo.button, &button);
     ++g_demo.run;
     SetTimer(hwnd, kTimerDrive, 700, nullptr);
-    int entry = PickEmoticon(hwnd, POINT{button.right + 4, button.bottom - kPickerHeight});
+    int entry = PickEmoticon(hwnd, POINT{button.right + 4, button.bottom - kPickerHeight}, g_demo.pictures);
     if (entry) {
         // As the send dialog does: the choice goes to the caret, here the end of the text.
         CHARRANGE end{-1, -1};
         SendMessageA(g_demo.text, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&end));
-        InsertEmoticon(g_demo.text, entry);
+        InsertEmoticon(g_demo.text, entry, g_demo.pictures);
     }
     if (g_demo.run == 1) {
         PostMessageA(hwnd, kMsgOpenPicker, 0, 0);
@@ -120,7 +123,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int)
     if (commandLine && *commandLine) g_demo.closeAfterMs = static_cast<UINT>(std::atoi(commandLine)) * 1000;
     OleInitialize(nullptr);
     HMODULE richEdit = LoadLibraryA("RichEd20.dll");
-    LoadEmoticonBitmaps(instance);
+    g_demo.pictures.Load(instance);
 
     WNDCLASSA wc{};
     wc.lpfnWndProc = DemoWindowProc;
@@ -138,7 +141,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int)
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
-    FreeEmoticonBitmaps();
+    g_demo.pictures.Free();
     FreeLibrary(richEdit);
     OleUninitialize();
     return 0;

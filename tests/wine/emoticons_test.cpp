@@ -28,6 +28,13 @@ LRESULT CALLBACK HostProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
     return DefWindowProcA(hwnd, uMsg, wParam, lParam);
 }
 
+// The pictures every test inserts, loaded once for the whole program.
+EmoticonBitmaps& Pictures()
+{
+    static EmoticonBitmaps pictures;
+    return pictures;
+}
+
 // OLE, the rich-edit library, the pictures and a window class, once for the whole program.
 class EmoticonEnvironment : public ::testing::Environment {
 public:
@@ -36,7 +43,7 @@ public:
         ASSERT_TRUE(SUCCEEDED(OleInitialize(nullptr)));
         richEdit = LoadLibraryA("RichEd20.dll");
         ASSERT_NE(richEdit, nullptr);
-        ASSERT_TRUE(LoadEmoticonBitmaps(GetModuleHandleA(nullptr)));
+        ASSERT_TRUE(Pictures().Load(GetModuleHandleA(nullptr)));
         WNDCLASSA wc{};
         wc.lpfnWndProc = HostProc;
         wc.hInstance = GetModuleHandleA(nullptr);
@@ -46,7 +53,7 @@ public:
     }
     void TearDown() override
     {
-        FreeEmoticonBitmaps();
+        Pictures().Free();
         FreeLibrary(richEdit);
         OleUninitialize();
     }
@@ -110,7 +117,7 @@ protected:
 
 TEST_F(RichEmoticonsTest, WordAndCodeShowOnePictureAndReadBackAsCodes)
 {
-    SetRichTextWithEmoticons(edit, "word [:)]");
+    SetRichTextWithEmoticons(edit, "word [:)]", Pictures());
     std::vector<ObjectInfo> objects = Objects();
     ASSERT_EQ(objects.size(), 1u);
     EXPECT_EQ(objects[0].position, 5);
@@ -123,7 +130,7 @@ TEST_F(RichEmoticonsTest, WordAndCodeShowOnePictureAndReadBackAsCodes)
 
 TEST_F(RichEmoticonsTest, UpperCaseCodeStaysText)
 {
-    SetRichTextWithEmoticons(edit, "[:D]");
+    SetRichTextWithEmoticons(edit, "[:D]", Pictures());
     EXPECT_EQ(EmoticonObjectCount(edit), 0);
     EXPECT_EQ(ControlText(), "[:D]");
     EXPECT_EQ(TextWithCodes(), "[:D]");
@@ -131,7 +138,7 @@ TEST_F(RichEmoticonsTest, UpperCaseCodeStaysText)
 
 TEST_F(RichEmoticonsTest, SunBecomesPicture18)
 {
-    SetRichTextWithEmoticons(edit, "[sun]");
+    SetRichTextWithEmoticons(edit, "[sun]", Pictures());
     std::vector<ObjectInfo> objects = Objects();
     ASSERT_EQ(objects.size(), 1u);
     EXPECT_EQ(objects[0].position, 0);
@@ -141,7 +148,7 @@ TEST_F(RichEmoticonsTest, SunBecomesPicture18)
 
 TEST_F(RichEmoticonsTest, CodeAtTheEndIsReplaced)
 {
-    SetRichTextWithEmoticons(edit, "thanks [(y)]");
+    SetRichTextWithEmoticons(edit, "thanks [(y)]", Pictures());
     std::vector<ObjectInfo> objects = Objects();
     ASSERT_EQ(objects.size(), 1u);
     EXPECT_EQ(objects[0].position, 7);
@@ -152,14 +159,14 @@ TEST_F(RichEmoticonsTest, CodeAtTheEndIsReplaced)
 
 TEST_F(RichEmoticonsTest, CodeSplitByLineBreakStaysText)
 {
-    SetRichTextWithEmoticons(edit, "[:\r\n)]");
+    SetRichTextWithEmoticons(edit, "[:\r\n)]", Pictures());
     EXPECT_EQ(EmoticonObjectCount(edit), 0);
     EXPECT_EQ(TextWithCodes(), "[:\r\n)]");
 }
 
 TEST_F(RichEmoticonsTest, CodesBackToBackBothBecomePictures)
 {
-    SetRichTextWithEmoticons(edit, "[:)][(f)][sun]");
+    SetRichTextWithEmoticons(edit, "[:)][(f)][sun]", Pictures());
     std::vector<ObjectInfo> objects = Objects();
     ASSERT_EQ(objects.size(), 3u);
     EXPECT_EQ(objects[0].position, 0);
@@ -174,7 +181,7 @@ TEST_F(RichEmoticonsTest, CodesBackToBackBothBecomePictures)
 TEST_F(RichEmoticonsTest, TextWithLineBreaksRoundTripsExactly)
 {
     const char text[] = "Line one\r\nline [:)] two\r\n\r\n[(f)] and [sun]!\r\n[:D] last [(})]";
-    SetRichTextWithEmoticons(edit, text);
+    SetRichTextWithEmoticons(edit, text, Pictures());
     std::vector<ObjectInfo> objects = Objects();
     ASSERT_EQ(objects.size(), 4u);
     EXPECT_EQ(objects[0].position, 14);
@@ -190,14 +197,14 @@ TEST_F(RichEmoticonsTest, TextWithLineBreaksRoundTripsExactly)
 TEST_F(RichEmoticonsTest, TextThatLooksLikeRichTextIsShownAsWritten)
 {
     const char text[] = "{\\rtf1 not formatted} [;)]";
-    SetRichTextWithEmoticons(edit, text);
+    SetRichTextWithEmoticons(edit, text, Pictures());
     EXPECT_EQ(EmoticonObjectCount(edit), 1);
     EXPECT_EQ(TextWithCodes(), text);
 }
 
 TEST_F(RichEmoticonsTest, SmallBufferIsCutAndTerminated)
 {
-    SetRichTextWithEmoticons(edit, "word [:)] end");
+    SetRichTextWithEmoticons(edit, "word [:)] end", Pictures());
     struct Row {
         size_t size;
         const char* expected;
@@ -217,7 +224,7 @@ TEST_F(RichEmoticonsTest, SmallBufferIsCutAndTerminated)
 
 TEST_F(RichEmoticonsTest, ReleaseLeavesNoObjects)
 {
-    SetRichTextWithEmoticons(edit, "a [:)] b [(h)] c\r\n[sun]");
+    SetRichTextWithEmoticons(edit, "a [:)] b [(h)] c\r\n[sun]", Pictures());
     ASSERT_EQ(EmoticonObjectCount(edit), 3);
     ReleaseEmoticonObjects(edit);
     EXPECT_EQ(EmoticonObjectCount(edit), 0);
@@ -229,7 +236,7 @@ TEST_F(RichEmoticonsTest, ReleaseLeavesNoObjects)
 // here, is then the only one left.
 TEST_F(RichEmoticonsTest, ReleasedObjectsAreNotKeptAlive)
 {
-    SetRichTextWithEmoticons(edit, "[:)] [(k)]");
+    SetRichTextWithEmoticons(edit, "[:)] [(k)]", Pictures());
     IRichEditOle* ole = nullptr;
     SendMessageA(edit, EM_GETOLEINTERFACE, 0, reinterpret_cast<LPARAM>(&ole));
     ASSERT_NE(ole, nullptr);
@@ -249,12 +256,12 @@ TEST_F(RichEmoticonsTest, ReleasedObjectsAreNotKeptAlive)
 
 TEST_F(RichEmoticonsTest, NewTextReplacesTheOldPictures)
 {
-    SetRichTextWithEmoticons(edit, "[:)] [:)] [:)]");
+    SetRichTextWithEmoticons(edit, "[:)] [:)] [:)]", Pictures());
     ASSERT_EQ(EmoticonObjectCount(edit), 3);
-    SetRichTextWithEmoticons(edit, "only [(k)]");
+    SetRichTextWithEmoticons(edit, "only [(k)]", Pictures());
     EXPECT_EQ(EmoticonObjectCount(edit), 1);
     EXPECT_EQ(TextWithCodes(), "only [(k)]");
-    SetRichTextWithEmoticons(edit, "");
+    SetRichTextWithEmoticons(edit, "", Pictures());
     EXPECT_EQ(EmoticonObjectCount(edit), 0);
     EXPECT_EQ(TextWithCodes(), "");
 }
@@ -263,7 +270,7 @@ TEST_F(RichEmoticonsTest, NewTextReplacesTheOldPictures)
 TEST_F(RichEmoticonsTest, ReadOnlyControlGetsPicturesToo)
 {
     SendMessageA(edit, EM_SETREADONLY, TRUE, 0);
-    SetRichTextWithEmoticons(edit, "hi [(a)]");
+    SetRichTextWithEmoticons(edit, "hi [(a)]", Pictures());
     EXPECT_EQ(EmoticonObjectCount(edit), 1);
     EXPECT_EQ(TextWithCodes(), "hi [(a)]");
     EXPECT_TRUE(GetWindowLongPtrA(edit, GWL_STYLE) & ES_READONLY) << "the control stays read-only";
@@ -272,16 +279,16 @@ TEST_F(RichEmoticonsTest, ReadOnlyControlGetsPicturesToo)
 // What the send dialog does with the picker's choice: insert at the caret, replacing a selection.
 TEST_F(RichEmoticonsTest, InsertEmoticonGoesToTheSelection)
 {
-    SetRichTextWithEmoticons(edit, "ab\r\ncd");
+    SetRichTextWithEmoticons(edit, "ab\r\ncd", Pictures());
     CHARRANGE caret{4, 4}; // between "c" and "d"
     SendMessageA(edit, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&caret));
-    ASSERT_TRUE(InsertEmoticon(edit, 28));
+    ASSERT_TRUE(InsertEmoticon(edit, 28, Pictures()));
     CHARRANGE selection{0, 1}; // "a"
     SendMessageA(edit, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&selection));
-    ASSERT_TRUE(InsertEmoticon(edit, 42));
+    ASSERT_TRUE(InsertEmoticon(edit, 42, Pictures()));
     EXPECT_EQ(TextWithCodes(), "[(d)]b\r\nc[(f)]d");
-    EXPECT_FALSE(InsertEmoticon(edit, 0));
-    EXPECT_FALSE(InsertEmoticon(edit, 43));
+    EXPECT_FALSE(InsertEmoticon(edit, 0, Pictures()));
+    EXPECT_FALSE(InsertEmoticon(edit, 43, Pictures()));
     EXPECT_EQ(EmoticonObjectCount(edit), 2);
 }
 
@@ -290,7 +297,7 @@ TEST_F(RichEmoticonsTest, EveryEntryRoundTrips)
     std::string text;
     for (int n = 1; n <= kEmoticonCount; ++n)
         text += std::string(EmoticonCode(n)) + (n % 7 ? " " : "\r\n");
-    SetRichTextWithEmoticons(edit, text.c_str());
+    SetRichTextWithEmoticons(edit, text.c_str(), Pictures());
     std::vector<ObjectInfo> objects = Objects();
     ASSERT_EQ(objects.size(), static_cast<size_t>(kEmoticonCount));
     for (int n = 1; n <= kEmoticonCount; ++n)
@@ -309,7 +316,7 @@ TEST(RichEmoticonsVersion1Test, LineBreaksCountTwiceAndTextRoundTrips)
                                 GetModuleHandleA(nullptr), nullptr);
     ASSERT_NE(edit, nullptr);
     const char text[] = "one [:)]\r\ntwo\r\n[sun] three";
-    SetRichTextWithEmoticons(edit, text);
+    SetRichTextWithEmoticons(edit, text, Pictures());
     EXPECT_EQ(EmoticonObjectCount(edit), 2);
     char code[8] = "";
     LONG position = -1;
@@ -373,7 +380,7 @@ protected:
                 PostMessageA(picker, WM_COMMAND, IDCANCEL, 0);
             }
         });
-        run.result = PickEmoticon(owner, anchor);
+        run.result = PickEmoticon(owner, anchor, Pictures());
         driver.join();
         return run;
     }

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include <string>
 
 #include "tests/wine/driver/main_window_session.h"
@@ -84,10 +86,12 @@ protected:
     }
     bool TrayAnimates()
     {
-        return WaitUntil([&] {
-            UINT icon = TrayIconShown(main);
-            return icon == 334 || icon == 336 || icon == 337;
-        }, 5000);
+        return WaitUntil(
+            [&] {
+                UINT icon = TrayIconShown(main);
+                return icon == 334 || icon == 336 || icon == 337;
+            },
+            5000);
     }
     bool InAutoReplyMode()
     {
@@ -164,6 +168,11 @@ TEST_F(StoredAutoReplies, AnAutoReplyFromTheDropDownBecomesTheText)
     Confirm(set);
     ASSERT_TRUE(WaitUntil([&] { return InAutoReplyMode(); }, 5000));
     EXPECT_EQ(ReadRegistryString(HKEY_CURRENT_USER, kProgramKey, "CurrentAutoAnswer"), "At lunch, back at 2");
+    // The choice is logged as a step of its own, around the dialog it opened.
+    const std::vector<std::string> actions = LogActions(ReadTextFile(folder + "\\kivetsec.log"));
+    auto start = std::find(actions.begin(), actions.end(), "Processing Auto Replies menu...");
+    ASSERT_NE(start, actions.end());
+    EXPECT_NE(std::find(start, actions.end(), "Processing Auto Replies menu complete."), actions.end());
 }
 
 TEST_F(PersonalLists, AddingTheSenderToQuickListHappensOnce)

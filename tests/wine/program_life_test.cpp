@@ -102,8 +102,6 @@ TEST_F(ProgramLife, LogKeyWritesTheHeaderAndTheStartUpSteps)
         "Loading Hotkey...",
         "Loading Hotkey complete.",
         "Create Kivet window.",
-        "Register Hotkey (main window)...",
-        "Register Hotkey complete (main window).",
         "Create mailbox....",
         "Create mailbox complete.",
         "Create Group maiboxes...",
@@ -300,20 +298,35 @@ TEST_F(ProgramLife, EscapeKeyHidesTheWindowThroughTheAcceleratorTable)
 
 TEST_F(ProgramLife, HotkeyIsRegisteredOnlyWhileTheSettingIsOn)
 {
-    // Ctrl+Alt+B (the letter when none is stored) belongs to the program while it runs.
+    // A fresh installation takes no key: Ctrl+Alt+B stays free for other programs (AltGr+B on many
+    // keyboard layouts).
     ASSERT_TRUE(StartAndWaitForMainWindow(program, folder, ""));
-    EXPECT_FALSE(RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, 'B'));
+    EXPECT_TRUE(RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, 'B'));
+    UnregisterHotKey(nullptr, 1);
     ASSERT_TRUE(ExitProgram(program));
-    EXPECT_TRUE(RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, 'B'));
-    UnregisterHotKey(nullptr, 1);
 
-    ResetProgramRegistry();
-    WriteIni("[GENERAL]\r\nUseHotkey=0\r\n");
+    // A chosen letter belongs to the program while it runs.
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Ostrel\\Kivet Secure Messenger", 0, nullptr, 0,
+                              KEY_SET_VALUE, nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    RegSetValueExA(key, "GeneralHotKey", 0, REG_SZ, reinterpret_cast<const BYTE*>("K"), 2);
+    RegCloseKey(key);
     KivetProcess second;
-    ASSERT_TRUE(StartAndWaitForMainWindow(second, folder, ""));
-    EXPECT_TRUE(RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, 'B'));
+    ASSERT_TRUE(StartAndWaitForMainWindow(second, folder, "/l"));
+    EXPECT_FALSE(RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, 'K'));
+    ASSERT_TRUE(ExitProgram(second));
+    EXPECT_TRUE(RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, 'K'));
     UnregisterHotKey(nullptr, 1);
-    EXPECT_TRUE(ExitProgram(second));
+    const std::vector<std::string> actions = LogActions(Log());
+    EXPECT_NE(std::find(actions.begin(), actions.end(), "Register Hotkey (main window)..."), actions.end());
+
+    WriteIni("[GENERAL]\r\nUseHotkey=0\r\n");
+    KivetProcess third;
+    ASSERT_TRUE(StartAndWaitForMainWindow(third, folder, ""));
+    EXPECT_TRUE(RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, 'K'));
+    UnregisterHotKey(nullptr, 1);
+    EXPECT_TRUE(ExitProgram(third));
 }
 
 TEST_F(ProgramLife, SecondExitWhileTheQuestionIsOpenAsksNothingMore)

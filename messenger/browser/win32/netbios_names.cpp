@@ -6,7 +6,6 @@
 #include <cstring>
 
 #include "messenger/browser/win32/network_state_win32.h"
-#include "messenger/runtime/win32/program_state.h"
 
 namespace kivet {
 namespace {
@@ -21,9 +20,8 @@ UCHAR NameCommand(UCHAR command, UCHAR lana, const std::array<char, 16>& name)
 }
 
 // The command on every adapter the start-up enumeration found; without a network nothing is sent.
-void OnEveryAdapter(UCHAR command, const std::array<char, 16>& name)
+void OnEveryAdapter(const NetworkState* network, UCHAR command, const std::array<char, 16>& name)
 {
-    NetworkState* network = Program().network;
     if (!network) return;
     const LANA_ENUM* lanas = reinterpret_cast<const LANA_ENUM*>(network->adapterList);
     for (UCHAR i = 0; i < lanas->length && i < MAX_LANA; ++i) {
@@ -38,12 +36,12 @@ void OnEveryAdapter(UCHAR command, const std::array<char, 16>& name)
 // several users away at the same time would be marked. Scans look only at the suffix byte.
 void Win32NetBiosNames::AddName(const std::array<char, 16>& name)
 {
-    OnEveryAdapter(NCBADDGRNAME, name);
+    OnEveryAdapter(network_, NCBADDGRNAME, name);
 }
 
 void Win32NetBiosNames::DeleteName(const std::array<char, 16>& name)
 {
-    OnEveryAdapter(NCBDELNAME, name);
+    OnEveryAdapter(network_, NCBDELNAME, name);
 }
 
 } // namespace kivet

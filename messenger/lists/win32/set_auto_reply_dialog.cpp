@@ -5,13 +5,12 @@
 #include "common/fixed_text.h"
 #include "messenger/resources/resource.h"
 #include "messenger/runtime/text_table.h"
-#include "messenger/runtime/win32/program_state.h"
 
 namespace kivet {
 namespace {
 
-// The stored text holds 254 characters; the box takes no more, so nothing typed is dropped.
-constexpr int kTextLimit = 254;
+// The box takes 255 characters; Auto-Reply mode keeps the first 254 of them.
+constexpr int kTextLimit = 255;
 constexpr UINT kFirstChoice = 100;
 
 struct SetAutoReplyRequest {
@@ -33,8 +32,8 @@ void EnableOkForText(HWND dialog)
 BOOL SetAutoReply_OnInitDialog(HWND dialog, SetAutoReplyRequest* request)
 {
     SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(request));
-    SetWindowTextA(dialog, Text(244));
-    SetDlgItemTextA(dialog, IDC_AUTO_REPLY_PROMPT, Text(260));
+    SetWindowTextA(dialog, Text(IDS_SET_AUTO_REPLY_CAPTION));
+    SetDlgItemTextA(dialog, IDC_AUTO_REPLY_PROMPT, Text(IDS_SET_AUTO_REPLY_PROMPT));
     HWND edit = GetDlgItem(dialog, IDC_AUTO_REPLY_TEXT);
     Edit_LimitText(edit, kTextLimit);
     SetWindowTextA(edit, request->initial->substr(0, kTextLimit).c_str());
@@ -58,7 +57,8 @@ void SetAutoReply_OnChoose(HWND dialog)
                                                    button.bottom, 0, dialog, nullptr));
     DestroyMenu(menu);
     if (chosen < kFirstChoice || chosen - kFirstChoice >= replies.size()) return;
-    SetDlgItemTextA(dialog, IDC_AUTO_REPLY_TEXT, std::string(FieldText(replies[chosen - kFirstChoice].message)).c_str());
+    SetDlgItemTextA(dialog, IDC_AUTO_REPLY_TEXT,
+                    std::string(FieldText(replies[chosen - kFirstChoice].message)).c_str());
 }
 
 void SetAutoReply_OnOk(HWND dialog)
@@ -92,12 +92,12 @@ INT_PTR CALLBACK SetAutoReplyProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM l
 
 } // namespace
 
-std::optional<std::string> AskAutoReplyText(HWND owner, const std::string& initial,
+std::optional<std::string> AskAutoReplyText(HINSTANCE instance, HWND owner, const std::string& initial,
                                             const std::vector<AutoReply>& replies)
 {
     SetAutoReplyRequest request{&initial, &replies, {}};
-    INT_PTR answer = DialogBoxParamA(Program().instance, MAKEINTRESOURCEA(IDD_SET_AUTO_REPLY), owner,
-                                     SetAutoReplyProc, reinterpret_cast<LPARAM>(&request));
+    INT_PTR answer = DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_SET_AUTO_REPLY), owner, SetAutoReplyProc,
+                                     reinterpret_cast<LPARAM>(&request));
     if (answer != IDOK) return std::nullopt;
     return request.text;
 }

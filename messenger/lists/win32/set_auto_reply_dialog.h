@@ -12,8 +12,8 @@
 namespace kivet {
 
 // Opens the dialog with `initial` in its edit box; "&Choose..." offers the stored Auto-Replies.
-// The confirmed text (at most 254 characters), or nothing when the dialog was cancelled.
-std::optional<std::string> AskAutoReplyText(HWND owner, const std::string& initial,
+// The confirmed text (at most 255 characters), or nothing when the dialog was cancelled.
+std::optional<std::string> AskAutoReplyText(HINSTANCE instance, HWND owner, const std::string& initial,
                                             const std::vector<AutoReply>& replies);
 
 } // namespace kivet

@@ -6,7 +6,6 @@
 
 #include "messenger/resources/resource.h"
 #include "messenger/runtime/text_table.h"
-#include "messenger/runtime/win32/program_state.h"
 
 namespace kivet {
 namespace {
@@ -16,10 +15,10 @@ const char kMakerSite[] = "http://www.ostrel.example/";
 
 BOOL About_OnInitDialog(HWND dialog)
 {
-    SetWindowTextA(dialog, Text(152));
-    SetDlgItemTextA(dialog, IDC_ABOUT_DESCRIPTION, Text(142));
-    SetDlgItemTextA(dialog, IDC_ABOUT_RIGHTS, Text(143));
-    SetDlgItemTextA(dialog, IDC_ABOUT_VERSION, (std::string(Text(144)) + kProductVersion).c_str());
+    SetWindowTextA(dialog, Text(IDS_ABOUT_CAPTION));
+    SetDlgItemTextA(dialog, IDC_ABOUT_DESCRIPTION, Text(IDS_ABOUT_DESCRIPTION));
+    SetDlgItemTextA(dialog, IDC_ABOUT_RIGHTS, Text(IDS_ABOUT_RIGHTS));
+    SetDlgItemTextA(dialog, IDC_ABOUT_VERSION, (std::string(Text(IDS_ABOUT_VERSION)) + kProductVersion).c_str());
     return TRUE;
 }
 
@@ -43,9 +42,9 @@ INT_PTR CALLBACK AboutProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM)
 
 } // namespace
 
-void ShowAboutDialog(HWND owner)
+void ShowAboutDialog(HINSTANCE instance, HWND owner)
 {
-    DialogBoxParamA(Program().instance, MAKEINTRESOURCEA(IDD_ABOUT), owner, AboutProc, 0);
+    DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_ABOUT), owner, AboutProc, 0);
 }
 
 } // namespace kivet

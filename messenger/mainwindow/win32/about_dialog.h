@@ -5,6 +5,6 @@
 
 namespace kivet {
 
-void ShowAboutDialog(HWND owner);
+void ShowAboutDialog(HINSTANCE instance, HWND owner);
 
 } // namespace kivet

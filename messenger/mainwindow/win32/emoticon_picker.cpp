@@ -17,6 +17,7 @@ constexpr int kPictureSize = 19;
 
 struct PickerState {
     POINT anchor;
+    const EmoticonBitmaps* pictures = nullptr;
     HBITMAP grid = nullptr;
     int selection = 0;          // the highlighted entry, 0 while the pointer is off the grid
     int chosen = 0;             // what PickEmoticon returns
@@ -67,7 +68,7 @@ void FillBand(HDC dc, const RECT& outer, int width, COLORREF colour)
 
 // The frame of the highlighted cell: a 2-pixel grey band on the cell's edge, a 1-pixel dark line
 // inside it, and the entry's picture.
-void DrawHighlight(HDC dc, int entry)
+void DrawHighlight(HDC dc, int entry, const EmoticonBitmaps& pictures)
 {
     int column = (entry - 1) % kPickerColumns;
     int row = (entry - 1) / kPickerColumns;
@@ -76,7 +77,7 @@ void DrawHighlight(HDC dc, int entry)
     RECT inner{cell.left + kGreyWidth, cell.top + kGreyWidth, cell.right - kGreyWidth, cell.bottom - kGreyWidth};
     FillBand(dc, inner, 1, kFrameDark);
 
-    HBITMAP picture = EmoticonBitmapHandle(entry);
+    HBITMAP picture = pictures.Handle(entry);
     if (!picture) return;
     HDC source = CreateCompatibleDC(dc);
     HGDIOBJ old = SelectObject(source, picture);
@@ -106,7 +107,7 @@ void Picker_OnPaint(HWND hDlg)
         SelectObject(source, old);
         DeleteDC(source);
     }
-    if (state->selection) DrawHighlight(dc, state->selection);
+    if (state->selection) DrawHighlight(dc, state->selection, *state->pictures);
     EndPaint(hDlg, &ps);
 }
 
@@ -179,10 +180,11 @@ INT_PTR CALLBACK PickerDialogProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lP
 
 } // namespace
 
-int PickEmoticon(HWND owner, POINT anchor)
+int PickEmoticon(HWND owner, POINT anchor, const EmoticonBitmaps& pictures)
 {
     PickerState state{};
     state.anchor = anchor;
+    state.pictures = &pictures;
     INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kPickerDialog), owner,
                                      PickerDialogProc, reinterpret_cast<LPARAM>(&state));
     return result == -1 ? 0 : state.chosen;

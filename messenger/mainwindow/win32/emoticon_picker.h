@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include "messenger/mainwindow/win32/rich_emoticons.h"
+
 namespace kivet {
 
 // Dialog 362 and the grid bitmap 364 it shows, both in the program's resources.
@@ -14,6 +16,6 @@ constexpr int kPickerHeight = 214;
 // Runs the picker modally with its top-left corner at anchor (screen coordinates). Returns the
 // entry clicked (1..42), or 0 for a click outside the grid, Esc, Enter or when the picker loses
 // the activation.
-int PickEmoticon(HWND owner, POINT anchor);
+int PickEmoticon(HWND owner, POINT anchor, const EmoticonBitmaps& pictures);
 
 } // namespace kivet

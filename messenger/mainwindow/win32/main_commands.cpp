@@ -8,22 +8,14 @@
 #include <string>
 
 #include "common/fixed_text.h"
-#include "messenger/lists/list_entry.h"
-
 #include "messenger/mainwindow/win32/about_dialog.h"
-#include "messenger/mainwindow/win32/apply_settings.h"
-#include "messenger/mainwindow/win32/auto_reply_window.h"
 #include "messenger/mainwindow/win32/main_dialog.h"
 #include "messenger/mainwindow/win32/main_view.h"
+#include "messenger/mainwindow/win32/tray_icon.h"
 #include "messenger/resources/resource.h"
 #include "messenger/runtime/action_log.h"
-#include "messenger/runtime/settings.h"
 #include "messenger/runtime/text_table.h"
 #include "messenger/runtime/win32/message_box_win32.h"
-#include "messenger/runtime/win32/program_state.h"
-#include "messenger/runtime/win32/shutdown_host.h"
-#include "messenger/store/message_store.h"
-#include "messenger/lists/win32/process_lists.h"
 
 namespace kivet {
 namespace {
@@ -36,12 +28,13 @@ public:
     explicit DeleteAllBoxes(HWND owner) : owner_(owner) {}
     bool ConfirmDeleteAll() override
     {
-        return ShowMessageBox(owner_, {Text(129), Text(131), BoxButtons::YesNo, BoxIcon::Question}) == BoxAnswer::Yes;
+        return ShowMessageBox(owner_, {Text(IDS_DELETE_ALL_QUESTION), Text(IDS_DELETING_CAPTION), BoxButtons::YesNo,
+                                       BoxIcon::Question}) == BoxAnswer::Yes;
     }
     bool ConfirmDeleteUnread() override
     {
-        return ShowMessageBox(owner_, {Text(130), Text(131), BoxButtons::YesNo, BoxIcon::Information}) ==
-               BoxAnswer::Yes;
+        return ShowMessageBox(owner_, {Text(IDS_DELETE_UNREAD_QUESTION), Text(IDS_DELETING_CAPTION), BoxButtons::YesNo,
+                                       BoxIcon::Information}) == BoxAnswer::Yes;
     }
 
 private:
@@ -53,141 +46,105 @@ void OpenWithShell(HWND owner, const char* verb, const std::string& target)
     ShellExecuteA(owner, verb, target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
-std::string HistoryFolder()
-{
-    return Program().programDirectory + "History\\";
-}
-
-std::string HistoryFile()
-{
-    std::string file = HistoryFolder() + HistoryFileName(Program().logonName);
-    return GetFileAttributesA(file.c_str()) == INVALID_FILE_ATTRIBUTES ? HistoryFolder() + "empty.html" : file;
-}
-
-void ShowPrevious(HWND d)
+void ShowPrevious(MainWindow& w)
 {
     WriteAction("Show previous message...");
-    RefreshView(d, Direction::Previous);
+    RefreshView(w, Direction::Previous);
     WriteAction("Show previous message complete.");
 }
 
-void ShowNext(HWND d)
+void ShowNext(MainWindow& w)
 {
     WriteAction("Show next message....");
-    RefreshView(d, Direction::Next);
+    RefreshView(w, Direction::Next);
     WriteAction("Show next message complete.");
 }
 
-void DeleteMessage(HWND d)
+void DeleteMessage(MainWindow& w)
 {
     WriteAction("Delete message...");
-    MessageStore& store = ProcessMessageStore();
-    if (store.Counts().total != 0) {
-        store.DeleteCurrent();
-        RefreshView(d, Direction::Stay);
-        if (store.Counts().total == 0 && ProcessSettings().HideIfLastMsgDeleted) MinimiseMainWindowToTray();
+    if (w.store.Counts().total != 0) {
+        w.store.DeleteCurrent();
+        RefreshView(w, Direction::Stay);
+        if (w.store.Counts().total == 0 && w.settings.HideIfLastMsgDeleted) MinimiseMainWindowToTray(w);
     }
     WriteAction("Delete message complete.");
 }
 
-void DeleteAllMessages(HWND d)
+void DeleteAllMessages(MainWindow& w)
 {
     WriteAction("Delete all messages...");
-    DeleteAllBoxes questions(d);
+    DeleteAllBoxes questions(w.dialog);
     DeleteAllResult result;
     {
-        ModalScope modal;
-        result = ProcessMessageStore().DeleteAll(questions);
+        ModalScope modal(w);
+        result = w.store.DeleteAll(questions);
     }
-    if (result == DeleteAllResult::Deleted) RefreshView(d, Direction::Stay);
+    if (result == DeleteAllResult::Deleted) RefreshView(w, Direction::Stay);
     WriteAction("Delete all messages complete.");
 }
 
-void Exit(HWND)
+void Toggle(MainWindow& w, int32_t Settings::*setting)
 {
-    ProgramState& p = Program();
-    if (p.exitQuestionOpen || p.shutDown) return; // a second Exit while the first one asks
-    ModalScope modal;
-    p.exitQuestionOpen = true;
-    Win32ShutdownHost host;
-    RunExitCommand(host, ProcessActionLog());
-    p.exitQuestionOpen = false;
+    w.settings.*setting = w.settings.*setting ? 0 : 1;
+    UpdateCheckMarks(w);
 }
 
-void Toggle(HWND d, int32_t Settings::*setting)
+void ToggleLogHistory(MainWindow& w)
 {
-    Settings& s = ProcessSettings();
-    s.*setting = s.*setting ? 0 : 1;
-    UpdateCheckMarks(d);
+    Toggle(w, &Settings::LogHistory);
+}
+void ToggleIgnoreList(MainWindow& w)
+{
+    Toggle(w, &Settings::ActiveIgnorList);
+}
+void ToggleIgnoreWorkgroup(MainWindow& w)
+{
+    Toggle(w, &Settings::IgnorWorkgroup);
 }
 
-void ToggleLogHistory(HWND d)
+void HelpContents(MainWindow& w)
 {
-    Toggle(d, &Settings::LogHistory);
+    ShowHelpContents(w);
 }
-void ToggleIgnoreList(HWND d)
+void OnlineSupport(MainWindow& w)
 {
-    Toggle(d, &Settings::ActiveIgnorList);
+    OpenWithShell(w.dialog, "open", kSupportPage);
 }
-void ToggleIgnoreWorkgroup(HWND d)
+void Contacts(MainWindow& w)
 {
-    Toggle(d, &Settings::IgnorWorkgroup);
+    OpenWithShell(w.dialog, "open", w.resources.programDirectory + "contacts.txt");
 }
-
-// History.exe from the program folder, or the history file itself when it cannot start.
-void ViewHistory(HWND d)
+void About(MainWindow& w)
 {
-    std::string viewer = Program().programDirectory + "History.exe";
-    if (reinterpret_cast<INT_PTR>(
-            ShellExecuteA(d, "open", viewer.c_str(), nullptr, Program().programDirectory.c_str(), SW_SHOWNORMAL)) > 32)
-        return;
-    OpenWithShell(d, "open", HistoryFile());
+    ModalScope modal(w);
+    ShowAboutDialog(w.resources.instance, w.dialog);
 }
 
-void PrintHistory(HWND d)
+// Add to Quick List / Add to Ignore List act on the sender of the message shown.
+void AddSenderToQuickList(MainWindow& w)
 {
-    OpenWithShell(d, "print", HistoryFolder() + HistoryFileName(Program().logonName));
+    if (std::optional<MessageRecord> record = w.store.CurrentRecord())
+        w.host.AddSenderToList(w.dialog, FieldText(record->sender), false);
 }
-void HelpContents(HWND)
+void AddSenderToIgnoreList(MainWindow& w)
 {
-    ShowHelpContents();
-}
-void OnlineSupport(HWND d)
-{
-    OpenWithShell(d, "open", kSupportPage);
-}
-void Contacts(HWND d)
-{
-    OpenWithShell(d, "open", Program().programDirectory + "contacts.txt");
-}
-void About(HWND d)
-{
-    ModalScope modal;
-    ShowAboutDialog(d);
-}
-void AddSenderToQuickList(HWND d)
-{
-    if (std::optional<MessageRecord> record = ProcessMessageStore().CurrentRecord())
-        AddNameToQuickList(d, FieldText(record->sender));
-}
-void AddSenderToIgnoreList(HWND d)
-{
-    if (std::optional<MessageRecord> record = ProcessMessageStore().CurrentRecord())
-        AddNameToIgnoreList(d, FieldText(record->sender));
+    if (std::optional<MessageRecord> record = w.store.CurrentRecord())
+        w.host.AddSenderToList(w.dialog, FieldText(record->sender), true);
 }
 
-void Open(HWND)
+void Open(MainWindow& w)
 {
-    RestoreMainWindow();
+    RestoreMainWindow(w);
 }
-void Hide(HWND)
+void Hide(MainWindow& w)
 {
-    MinimiseMainWindowToTray();
+    MinimiseMainWindowToTray(w);
 }
 
 struct CommandRoute {
     WORD id;
-    void (*handler)(HWND);
+    void (*handler)(MainWindow&);
 };
 
 constexpr CommandRoute kRoutes[] = {
@@ -199,13 +156,8 @@ constexpr CommandRoute kRoutes[] = {
     {IDM_TRAY_DELETE, DeleteMessage},
     {IDM_DELETE_ALL, DeleteAllMessages},
     {IDM_TRAY_DELETE_ALL, DeleteAllMessages},
-    {IDM_EXIT, Exit},
-    {IDM_TRAY_EXIT, Exit},
     {IDM_LOG_HISTORY, ToggleLogHistory},
     {IDM_TRAY_LOG_HISTORY, ToggleLogHistory},
-    {IDM_VIEW_HISTORY, ViewHistory},
-    {IDM_TRAY_VIEW_HISTORY, ViewHistory},
-    {IDM_PRINT_HISTORY, PrintHistory},
     {IDM_ENABLE_IGNORE, ToggleIgnoreList},
     {IDM_TRAY_ENABLE_IGNORE, ToggleIgnoreList},
     {IDM_IGNORE_WORKGROUP, ToggleIgnoreWorkgroup},
@@ -217,8 +169,6 @@ constexpr CommandRoute kRoutes[] = {
     {IDM_ABOUT, About},
     {IDM_TRAY_ABOUT, About},
     {IDM_TRAY_OPEN, Open},
-    {IDM_AUTO_REPLY, ToggleAutoReplyMode},
-    {IDM_TRAY_AUTO_REPLY, ToggleAutoReplyMode},
     {IDM_ADD_QUICK_LIST, AddSenderToQuickList},
     {IDM_ADD_IGNORE_LIST, AddSenderToIgnoreList},
     {IDM_HIDE, Hide},
@@ -227,69 +177,34 @@ constexpr CommandRoute kRoutes[] = {
 // Commands whose windows (send dialog, options, details, transfer, update check) are not part of
 // the program yet: shown greyed, never silently ignored.
 constexpr UINT kUnavailable[] = {
-    IDM_NEW,          IDM_REPLY,   IDM_TRAY_NEW,     IDM_TRAY_REPLY,    IDM_SEND_FILE,
-    IDM_ACCEPT_FILES, IDM_OPTIONS, IDM_TRAY_OPTIONS, IDM_CHECK_UPDATES, IDM_MESSAGE_DETAILS,
-    IDM_BROWSE_COMPUTER,
+    IDM_NEW,     IDM_REPLY,        IDM_TRAY_NEW,      IDM_TRAY_REPLY,      IDM_SEND_FILE,       IDM_ACCEPT_FILES,
+    IDM_OPTIONS, IDM_TRAY_OPTIONS, IDM_CHECK_UPDATES, IDM_MESSAGE_DETAILS, IDM_BROWSE_COMPUTER,
 };
 
-void CheckBoth(HWND d, UINT mainId, UINT trayId, bool on)
+void CheckBoth(const MainWindow& w, UINT mainId, UINT trayId, bool on)
 {
     UINT flag = MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED);
-    if (HMENU menu = GetMenu(d)) CheckMenuItem(menu, mainId, flag);
-    if (HMENU tray = Program().popupMenus ? GetSubMenu(Program().popupMenus, 0) : nullptr)
-        CheckMenuItem(tray, trayId, flag);
+    if (HMENU menu = GetMenu(w.dialog)) CheckMenuItem(menu, mainId, flag);
+    if (HMENU tray = TrayMenu(w)) CheckMenuItem(tray, trayId, flag);
 }
 
 } // namespace
 
-namespace {
-
-// The name, cut at the first blank, goes to the list; a name already there is not added again and
-// nothing is said.
-void AddNameToList(HWND d, NameList& list, std::string_view sender, uint32_t confirmation)
-{
-    std::string name = QuickAddName(sender);
-    if (name.empty() || !list.Add(name)) return;
-    char text[200];
-    std::snprintf(text, sizeof text, Text(confirmation), name.c_str());
-    {
-        ModalScope modal;
-        ShowMessageBox(d, {text, Text(147), BoxButtons::Ok, BoxIcon::Information});
-    }
-    if (!Program().shutDown) ApplySettings(d); // unless a session end came meanwhile
-}
-
-} // namespace
-
-void AddNameToQuickList(HWND mainDialog, std::string_view sender)
-{
-    AddNameToList(mainDialog, ProcessLists().quick, sender, 145);
-}
-
-void AddNameToIgnoreList(HWND mainDialog, std::string_view sender)
-{
-    AddNameToList(mainDialog, ProcessLists().ignore, sender, 146);
-}
-
-bool RunMainCommand(HWND mainDialog, WORD id)
+bool RunMainCommand(MainWindow& window, WORD id)
 {
     for (const CommandRoute& route : kRoutes)
         if (route.id == id) {
-            route.handler(mainDialog);
+            route.handler(window);
             return true;
         }
-    if (id >= IDM_FIRST_AUTO_REPLY && id < IDM_FIRST_AUTO_REPLY + kAutoReplyCapacity) {
-        ChooseAutoReply(mainDialog, id - IDM_FIRST_AUTO_REPLY);
-        return true;
-    }
     return false;
 }
 
-void DisableUnavailableCommands(HWND mainDialog)
+void DisableUnavailableCommands(MainWindow& window)
 {
-    HMENU menu = GetMenu(mainDialog);
-    HMENU tray = Program().popupMenus ? GetSubMenu(Program().popupMenus, 0) : nullptr;
-    HWND toolbar = GetDlgItem(mainDialog, IDC_TOOLBAR);
+    HMENU menu = GetMenu(window.dialog);
+    HMENU tray = TrayMenu(window);
+    HWND toolbar = window.view.toolbar;
     for (UINT id : kUnavailable) {
         if (menu) EnableMenuItem(menu, id, MF_BYCOMMAND | MF_GRAYED);
         if (tray) EnableMenuItem(tray, id, MF_BYCOMMAND | MF_GRAYED);
@@ -298,20 +213,20 @@ void DisableUnavailableCommands(HWND mainDialog)
     if (toolbar) SendMessageA(toolbar, TB_CHANGEBITMAP, IDM_SEND_FILE, 13);
 }
 
-void UpdateCheckMarks(HWND mainDialog)
+void UpdateCheckMarks(MainWindow& window)
 {
-    const Settings& s = ProcessSettings();
-    CheckBoth(mainDialog, IDM_ENABLE_IGNORE, IDM_TRAY_ENABLE_IGNORE, s.ActiveIgnorList != 0);
-    CheckBoth(mainDialog, IDM_IGNORE_WORKGROUP, IDM_TRAY_IGNORE_WORKGROUP, s.IgnorWorkgroup != 0);
-    CheckBoth(mainDialog, IDM_LOG_HISTORY, IDM_TRAY_LOG_HISTORY, s.LogHistory != 0);
-    CheckBoth(mainDialog, IDM_AUTO_REPLY, IDM_TRAY_AUTO_REPLY, InAutoReplyMode());
+    const Settings& s = window.settings;
+    CheckBoth(window, IDM_ENABLE_IGNORE, IDM_TRAY_ENABLE_IGNORE, s.ActiveIgnorList != 0);
+    CheckBoth(window, IDM_IGNORE_WORKGROUP, IDM_TRAY_IGNORE_WORKGROUP, s.IgnorWorkgroup != 0);
+    CheckBoth(window, IDM_LOG_HISTORY, IDM_TRAY_LOG_HISTORY, s.LogHistory != 0);
+    CheckBoth(window, IDM_AUTO_REPLY, IDM_TRAY_AUTO_REPLY, window.host.InAutoReplyMode());
 }
 
 // "hh.exe" and the help file in the program folder, quoted for folders with blanks; a missing
 // viewer fails silently.
-void ShowHelpContents()
+void ShowHelpContents(const MainWindow& window)
 {
-    std::string command = "hh.exe \"" + Program().programDirectory + Text(444) + "\"";
+    std::string command = "hh.exe \"" + window.resources.programDirectory + Text(IDS_HELP_FILE) + "\"";
     WinExec(command.c_str(), SW_SHOWNORMAL);
 }
 

@@ -1,22 +1,20 @@
-// The commands of the main window, its menus, toolbar, accelerators and tray menu.
+// The commands of the main window that it carries out itself: moving between and deleting
+// messages, the switches of its menus, About, help and the support pages. The others go to the
+// host.
 #pragma once
 
 #include <windows.h>
 
-#include <string_view>
+#include "messenger/mainwindow/win32/main_window.h"
 
 namespace kivet {
 
-// Runs a command; false when the id is not one of the main window's commands.
-bool RunMainCommand(HWND mainDialog, WORD id);
+// Runs a command; false when it is not one of the main window's own.
+bool RunMainCommand(MainWindow& window, WORD id);
 // Greys the commands whose windows are not part of the program yet.
-void DisableUnavailableCommands(HWND mainDialog);
+void DisableUnavailableCommands(MainWindow& window);
 // Sets the check marks of the switches in both menus.
-void UpdateCheckMarks(HWND mainDialog);
-void ShowHelpContents();
-// Add to Quick List / Add to Ignore List for a sender: confirmed in a box, then the settings are
-// applied again.
-void AddNameToQuickList(HWND mainDialog, std::string_view sender);
-void AddNameToIgnoreList(HWND mainDialog, std::string_view sender);
+void UpdateCheckMarks(MainWindow& window);
+void ShowHelpContents(const MainWindow& window);
 
 } // namespace kivet

@@ -7,33 +7,21 @@
 
 #include <vector>
 
-#include "common/fixed_text.h"
 #include "messenger/mainwindow/message_links.h"
-#include "messenger/mainwindow/win32/apply_settings.h"
-#include "messenger/mainwindow/win32/tray_icon.h"
-#include "messenger/messages.h"
-#include "messenger/resources/resource.h"
-#include "messenger/runtime/action_log.h"
-#include "messenger/runtime/registry_settings.h"
-#include "messenger/runtime/settings.h"
-#include "messenger/runtime/win32/program_state.h"
-#include "messenger/runtime/win32/registry_store_win32.h"
-#include "messenger/runtime/win32/shutdown_host.h"
-#include "messenger/send/win32/send_dialog_entry.h"
 #include "messenger/mainwindow/win32/main_commands.h"
 #include "messenger/mainwindow/win32/main_view.h"
+#include "messenger/mainwindow/win32/new_message_alerts.h"
 #include "messenger/mainwindow/win32/sender_menu.h"
 #include "messenger/mainwindow/win32/toolbar_dropdowns.h"
+#include "messenger/mainwindow/win32/tray_icon.h"
 #include "messenger/mainwindow/win32/window_queries.h"
-#include "messenger/store/message_store.h"
-#include "messenger/mainwindow/win32/receive_timers.h"
-#include "messenger/transport/win32/mailslot_setup_host.h"
+#include "messenger/messages.h"
+#include "messenger/resources/resource.h"
+#include "messenger/runtime/registry_settings.h"
+#include "messenger/runtime/win32/registry_store_win32.h"
 
 namespace kivet {
 namespace {
-
-// Size of the window as created from its template: it is never made smaller.
-SIZE g_minimumSize;
 
 INT_PTR CALLBACK MainDialogProc(HWND hDlg, UINT msg, WPARAM wParam, LPARAM lParam);
 
@@ -53,61 +41,59 @@ void AdjustSystemMenu(HWND hDlg)
     EnableMenuItem(system, SC_RESTORE, MF_BYCOMMAND | MF_GRAYED);
 }
 
-void SetWindowIcons(HWND hDlg)
+void SetWindowIcons(HWND hDlg, HINSTANCE instance)
 {
-    HINSTANCE instance = Program().instance;
     SendMessageA(hDlg, WM_SETICON, ICON_BIG,
                  reinterpret_cast<LPARAM>(LoadIconA(instance, MAKEINTRESOURCEA(IDI_KIVET))));
     SendMessageA(hDlg, WM_SETICON, ICON_SMALL,
                  reinterpret_cast<LPARAM>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_KIVET), IMAGE_ICON, 16, 16, 0)));
 }
 
-void AddNormalTrayIcon(HWND hDlg)
+void AddNormalTrayIcon(MainWindow& window)
 {
     char tip[100];
     FormatTrayTooltip(tip, sizeof tip, 0, 0);
-    AddTrayIcon(hDlg, IDI_TRAY_NORMAL, tip);
+    AddTrayIcon(window, IDI_TRAY_NORMAL, tip);
 }
 
-BOOL MainDlg_OnInitDialog(HWND hDlg)
+BOOL MainDlg_OnInitDialog(HWND hDlg, MainWindow& window)
 {
-    Program().mainDialog = hDlg;
+    SetWindowLongPtrA(hDlg, DWLP_USER, reinterpret_cast<LONG_PTR>(&window));
+    window.dialog = hDlg;
     RECT created;
     GetWindowRect(hDlg, &created);
-    g_minimumSize = {created.right - created.left, created.bottom - created.top};
+    window.minimumSize = {created.right - created.left, created.bottom - created.top};
 
-    ApplySettings(hDlg);
     DragAcceptFiles(hDlg, TRUE);
-    if (!CreateProgramMailslots(hDlg)) ExitProcess(0);
-    StartReceiveTimers(hDlg);
-    AddNormalTrayIcon(hDlg);
-    SetWindowIcons(hDlg);
+    if (!window.host.OnMainWindowCreated(hDlg)) ExitProcess(0);
+    AddNormalTrayIcon(window);
+    SetWindowIcons(hDlg, window.resources.instance);
     AdjustSystemMenu(hDlg);
     PlaceFromRegistry(hDlg, true, false);
-    CreateMainControls(hDlg);
+    CreateMainControls(window);
     PlaceFromRegistry(hDlg, false, true);
-    LayoutMainControls(hDlg);
-    DisableUnavailableCommands(hDlg);
-    UpdateCheckMarks(hDlg);
-    RefreshView(hDlg, Direction::Stay);
+    LayoutMainControls(window);
+    DisableUnavailableCommands(window);
+    UpdateCheckMarks(window);
+    RefreshView(window, Direction::Stay);
     return TRUE;
 }
 
-void MainDlg_OnCommand(HWND hDlg, WORD id)
+void MainDlg_OnCommand(MainWindow& window, WORD id)
 {
-    RunMainCommand(hDlg, id);
+    if (!RunMainCommand(window, id)) window.host.RunCommand(window.dialog, id);
 }
 
 constexpr LONG kLongestLink = 2048;
 
 // A click on the sender's link opens the names menu; a click on an address in the text opens it
 // when it is a web, mail or news address.
-LRESULT MainDlg_OnLink(HWND hDlg, ENLINK* link)
+LRESULT MainDlg_OnLink(MainWindow& window, ENLINK* link)
 {
     if (link->msg != WM_LBUTTONDOWN) return 0;
-    if (link->nmhdr.hwndFrom == HeaderControl()) {
-        SetFocus(MessageTextControl());
-        if (ProcessMessageStore().Counts().total != 0) ShowSenderMenu(hDlg);
+    if (link->nmhdr.hwndFrom == window.view.header) {
+        SetFocus(window.view.text);
+        if (window.store.Counts().total != 0) ShowSenderMenu(window);
         return 1;
     }
     const LONG length = link->chrg.cpMax - link->chrg.cpMin;
@@ -116,7 +102,7 @@ LRESULT MainDlg_OnLink(HWND hDlg, ENLINK* link)
     std::vector<char> url(2 * static_cast<size_t>(length) + 2, '\0');
     TEXTRANGEA range{link->chrg, url.data()};
     SendMessageA(link->nmhdr.hwndFrom, EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&range));
-    if (IsOpenableLink(url.data())) ShellExecuteA(hDlg, "open", url.data(), nullptr, nullptr, SW_SHOWNORMAL);
+    if (IsOpenableLink(url.data())) ShellExecuteA(window.dialog, "open", url.data(), nullptr, nullptr, SW_SHOWNORMAL);
     return 1;
 }
 
@@ -127,13 +113,13 @@ void MainDlg_OnDropFiles(HDROP drop)
 }
 
 // Any click in the header moves the focus to the message text.
-void MainDlg_OnHeaderMouse(MSGFILTER* filter)
+void MainDlg_OnHeaderMouse(MainWindow& window, MSGFILTER* filter)
 {
-    if (filter->msg == WM_LBUTTONDOWN && filter->nmhdr.hwndFrom == HeaderControl()) SetFocus(MessageTextControl());
+    if (filter->msg == WM_LBUTTONDOWN && filter->nmhdr.hwndFrom == window.view.header) SetFocus(window.view.text);
 }
 
 // Toolbar tooltips, links in the header and the message text, and the toolbar's drop-down arrows.
-LRESULT MainDlg_OnNotify(HWND hDlg, NMHDR* header)
+LRESULT MainDlg_OnNotify(MainWindow& window, NMHDR* header)
 {
     switch (header->code) {
     case TTN_GETDISPINFOA: {
@@ -141,69 +127,73 @@ LRESULT MainDlg_OnNotify(HWND hDlg, NMHDR* header)
         info->lpszText = const_cast<char*>(ToolbarTip(static_cast<int>(header->idFrom)));
         return 0;
     }
-    case EN_LINK: return MainDlg_OnLink(hDlg, reinterpret_cast<ENLINK*>(header));
-    case EN_MSGFILTER: MainDlg_OnHeaderMouse(reinterpret_cast<MSGFILTER*>(header)); return 0;
-    case TBN_DROPDOWN: ShowToolbarDropDown(hDlg, reinterpret_cast<NMTOOLBARA*>(header)); return TBDDRET_DEFAULT;
+    case EN_LINK: return MainDlg_OnLink(window, reinterpret_cast<ENLINK*>(header));
+    case EN_MSGFILTER: MainDlg_OnHeaderMouse(window, reinterpret_cast<MSGFILTER*>(header)); return 0;
+    case TBN_DROPDOWN: ShowToolbarDropDown(window, reinterpret_cast<NMTOOLBARA*>(header)); return TBDDRET_DEFAULT;
     }
     return 0;
 }
 
 // While a question of the program is open, the tray and the hotkey only bring it to the front.
-bool BringOpenQuestionForward(HWND hDlg)
+bool BringOpenQuestionForward(MainWindow& window)
 {
-    if (!Program().questionOpen) return false;
-    SetForegroundWindow(GetLastActivePopup(hDlg));
+    if (!window.modalOpen) return false;
+    SetForegroundWindow(GetLastActivePopup(window.dialog));
     return true;
 }
 
-void MainDlg_OnTrayNotify(HWND hDlg, UINT event)
+void MainDlg_OnTrayNotify(MainWindow& window, UINT event)
 {
-    if ((event == WM_LBUTTONDOWN || event == WM_RBUTTONDOWN) && BringOpenQuestionForward(hDlg)) return;
+    if ((event == WM_LBUTTONDOWN || event == WM_RBUTTONDOWN) && BringOpenQuestionForward(window)) return;
     switch (event) {
-    case WM_LBUTTONDOWN: RestoreMainWindow(); break;
+    case WM_LBUTTONDOWN: RestoreMainWindow(window); break;
     case WM_RBUTTONDOWN:
-        UpdateCommandStates(hDlg);
-        DisableUnavailableCommands(hDlg);
-        ShowTrayMenu(hDlg, Program().popupMenus);
+        UpdateCommandStates(window);
+        DisableUnavailableCommands(window);
+        ShowTrayMenu(window);
         break;
     }
 }
 
-void MainDlg_OnContextMenuSend(HWND hDlg)
+void MainDlg_OnHotkey(MainWindow& window)
 {
-    SendHandOver handOver{};
-    CopyCut(handOver.recipient, Program().contextMenuName);
-    OpenSendDialog(hDlg, handOver);
-}
-
-void MainDlg_OnHotkey()
-{
-    HWND main = Program().mainDialog;
-    if (BringOpenQuestionForward(main)) return;
-    if (IsWindowVisible(main) && !IsIconic(main))
-        MinimiseMainWindowToTray();
+    if (BringOpenQuestionForward(window)) return;
+    if (IsWindowVisible(window.dialog) && !IsIconic(window.dialog))
+        MinimiseMainWindowToTray(window);
     else
-        RestoreMainWindow();
+        RestoreMainWindow(window);
 }
 
-void MainDlg_OnEndSession(BOOL ending)
+void MainDlg_OnEndSession(MainWindow& window, BOOL ending)
 {
     if (!ending) return; // another program refused the end of the session: carry on
-    Win32ShutdownHost host;
-    RunShutdownSequence(host, CurrentShutdownState(), ProcessActionLog());
+    window.host.OnEndSession();
 }
 
-void MainDlg_OnGetMinMaxInfo(MINMAXINFO* info)
+void MainDlg_OnGetMinMaxInfo(const MainWindow& window, MINMAXINFO* info)
 {
-    info->ptMinTrackSize.x = g_minimumSize.cx;
-    info->ptMinTrackSize.y = g_minimumSize.cy;
+    info->ptMinTrackSize.x = window.minimumSize.cx;
+    info->ptMinTrackSize.y = window.minimumSize.cy;
 }
 
-bool MainDlg_OnSysCommand(WPARAM command)
+bool MainDlg_OnSysCommand(MainWindow& window, WPARAM command)
 {
     if ((command & 0xFFF0) != SC_MINIMIZE) return false;
-    MinimiseMainWindowToTray();
+    MinimiseMainWindowToTray(window);
     return true;
+}
+
+void MainDlg_OnTimer(MainWindow& window, UINT_PTR timer)
+{
+    if (!OnAlertTimer(window, timer)) window.host.OnTimer(window.dialog, timer);
+}
+
+// The taskbar was created again (Explorer restarted): the icon goes back with what it showed.
+void MainDlg_OnTaskbarCreated(MainWindow& window)
+{
+    if (window.shuttingDown) return;
+    AddNormalTrayIcon(window);
+    RefreshView(window, Direction::Stay);
 }
 
 // Sent to every top-level window when the taskbar is created again (Explorer restarted).
@@ -213,65 +203,71 @@ UINT TaskbarCreatedMessage()
     return message;
 }
 
-void MainDlg_OnNcDestroy()
+void MainDlg_OnNcDestroy(MainWindow& window)
 {
-    Program().mainDialog = nullptr;
+    window.dialog = nullptr;
 }
 
-INT_PTR CALLBACK MainDialogProc(HWND hDlg, UINT msg, WPARAM wParam, LPARAM lParam)
+// Every message but the first ones before WM_INITDIALOG, once the window knows its state.
+INT_PTR DispatchMainDialog(MainWindow& window, UINT msg, WPARAM wParam, LPARAM lParam)
 {
+    HWND hDlg = window.dialog;
     if (msg == TaskbarCreatedMessage() && msg != 0) {
-        if (!Program().shutDown) {
-            AddNormalTrayIcon(hDlg);
-            RefreshView(hDlg, Direction::Stay); // the icon and tooltip as they were
-        }
+        MainDlg_OnTaskbarCreated(window);
         return TRUE;
     }
     LRESULT answer = 0;
-    if (AnswerWindowQuery(hDlg, msg, wParam, lParam, answer)) return SetDlgMsgResult(hDlg, msg, answer);
+    if (AnswerWindowQuery(window, msg, wParam, lParam, answer)) return SetDlgMsgResult(hDlg, msg, answer);
     switch (msg) {
-    case WM_INITDIALOG: return MainDlg_OnInitDialog(hDlg);
-    case WM_COMMAND: MainDlg_OnCommand(hDlg, LOWORD(wParam)); return TRUE;
-    case WM_NOTIFY: return SetDlgMsgResult(hDlg, msg, MainDlg_OnNotify(hDlg, reinterpret_cast<NMHDR*>(lParam)));
+    case WM_COMMAND: MainDlg_OnCommand(window, LOWORD(wParam)); return TRUE;
+    case WM_NOTIFY: return SetDlgMsgResult(hDlg, msg, MainDlg_OnNotify(window, reinterpret_cast<NMHDR*>(lParam)));
     case WM_SIZE:
-        if (wParam != SIZE_MINIMIZED) LayoutMainControls(hDlg);
+        if (wParam != SIZE_MINIMIZED) LayoutMainControls(window);
         return TRUE;
-    case WM_HELP: ShowHelpContents(); return TRUE;
+    case WM_HELP: ShowHelpContents(window); return TRUE;
     case WM_DROPFILES: MainDlg_OnDropFiles(reinterpret_cast<HDROP>(wParam)); return TRUE;
-    case kMsgSecureStored: NotifyNewMessage(hDlg); return TRUE;
-    case kMsgGroupRefresh: RefreshView(hDlg, Direction::Stay); return TRUE;
-    case WM_CLOSE: MinimiseMainWindowToTray(); return TRUE;
-    case WM_SYSCOMMAND: return MainDlg_OnSysCommand(wParam);
+    case kMsgSecureStored: NotifyNewMessage(window); return TRUE;
+    case kMsgGroupRefresh: RefreshView(window, Direction::Stay); return TRUE;
+    case WM_CLOSE: MinimiseMainWindowToTray(window); return TRUE;
+    case WM_SYSCOMMAND: return MainDlg_OnSysCommand(window, wParam);
     case WM_HOTKEY:
-        if (wParam == kHotkeyMainWindow) MainDlg_OnHotkey();
+        if (wParam == kHotkeyMainWindow) MainDlg_OnHotkey(window);
         return TRUE;
-    case WM_ENDSESSION: MainDlg_OnEndSession(static_cast<BOOL>(wParam)); return TRUE;
-    case WM_GETMINMAXINFO: MainDlg_OnGetMinMaxInfo(reinterpret_cast<MINMAXINFO*>(lParam)); return TRUE;
-    case kMsgTrayNotify: MainDlg_OnTrayNotify(hDlg, static_cast<UINT>(lParam)); return TRUE;
-    case kMsgOpenContextMenuSend: MainDlg_OnContextMenuSend(hDlg); return TRUE;
-    case WM_NCDESTROY: MainDlg_OnNcDestroy(); return FALSE;
-    case WM_TIMER: return OnReceiveTimer(hDlg, wParam);
+    case WM_ENDSESSION: MainDlg_OnEndSession(window, static_cast<BOOL>(wParam)); return TRUE;
+    case WM_GETMINMAXINFO: MainDlg_OnGetMinMaxInfo(window, reinterpret_cast<MINMAXINFO*>(lParam)); return TRUE;
+    case kMsgTrayNotify: MainDlg_OnTrayNotify(window, static_cast<UINT>(lParam)); return TRUE;
+    case kMsgOpenContextMenuSend: window.host.OnContextMenuSend(hDlg); return TRUE;
+    case WM_NCDESTROY: MainDlg_OnNcDestroy(window); return FALSE;
+    case WM_TIMER: MainDlg_OnTimer(window, wParam); return TRUE;
     }
     return FALSE;
 }
 
+INT_PTR CALLBACK MainDialogProc(HWND hDlg, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_INITDIALOG) return MainDlg_OnInitDialog(hDlg, *reinterpret_cast<MainWindow*>(lParam));
+    auto* window = reinterpret_cast<MainWindow*>(GetWindowLongPtrA(hDlg, DWLP_USER));
+    return window && window->dialog ? DispatchMainDialog(*window, msg, wParam, lParam) : FALSE;
+}
+
 } // namespace
 
-HWND CreateMainDialog(HINSTANCE instance, HWND frame)
+HWND CreateMainDialog(MainWindow& window, HWND frame)
 {
-    HWND dialog = CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_MAIN), frame, MainDialogProc, 0);
+    HWND dialog = CreateDialogParamA(window.resources.instance, MAKEINTRESOURCEA(IDD_MAIN), frame, MainDialogProc,
+                                     reinterpret_cast<LPARAM>(&window));
     if (!dialog) return nullptr;
-    if (ProcessSettings().MovetoTrayAtStartup)
+    if (window.settings.MovetoTrayAtStartup)
         SendMessageA(dialog, WM_SETREDRAW, FALSE, 0);
     else
         ShowWindow(dialog, SW_SHOW);
-    RefreshView(dialog, Direction::Stay);
+    RefreshView(window, Direction::Stay);
     return dialog;
 }
 
-void MinimiseMainWindowToTray()
+void MinimiseMainWindowToTray(MainWindow& window)
 {
-    HWND main = Program().mainDialog;
+    HWND main = window.dialog;
     if (!main || IsIconic(main) || !IsWindowVisible(main)) return;
     RECT r;
     GetWindowRect(main, &r);
@@ -282,15 +278,15 @@ void MinimiseMainWindowToTray()
     SendMessageA(main, WM_SETREDRAW, FALSE, 0);
 }
 
-void RestoreMainWindow(bool refresh)
+void RestoreMainWindow(MainWindow& window, bool refresh)
 {
-    HWND main = Program().mainDialog;
+    HWND main = window.dialog;
     if (!main) return;
     ShowWindow(main, SW_SHOW);
     ShowWindow(main, SW_RESTORE);
     SendMessageA(main, WM_SETREDRAW, TRUE, 0);
     SetForegroundWindow(main);
-    if (refresh) RefreshView(main, Direction::Stay);
+    if (refresh) RefreshView(window, Direction::Stay);
     RedrawWindow(main, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 

@@ -3,15 +3,18 @@
 
 #include <windows.h>
 
+#include "messenger/mainwindow/win32/main_window.h"
+
 namespace kivet {
 
-HWND CreateMainDialog(HINSTANCE instance, HWND frame);
+// Creates the dialog for the window's state; the state must outlive it.
+HWND CreateMainDialog(MainWindow& window, HWND frame);
 
 // Hides the main window to the tray, saving its geometry; nothing happens when it is hidden
 // already.
-void MinimiseMainWindowToTray();
+void MinimiseMainWindowToTray(MainWindow& window);
 // Shows the main window again, restored and in front, and (unless the caller refreshes it itself)
 // shows the current message.
-void RestoreMainWindow(bool refresh = true);
+void RestoreMainWindow(MainWindow& window, bool refresh = true);
 
 } // namespace kivet

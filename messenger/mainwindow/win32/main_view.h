@@ -5,26 +5,23 @@
 #include <windows.h>
 
 #include "messenger/mainwindow/arrival_alerts.h"
-#include "messenger/store/message_store.h"
+#include "messenger/mainwindow/win32/main_window.h"
 
 namespace kivet {
 
-void CreateMainControls(HWND mainDialog);
-void DestroyMainControls(HWND mainDialog);
+void CreateMainControls(MainWindow& window);
+void DestroyMainControls(MainWindow& window);
 // Lays the controls out for the window's current size.
-void LayoutMainControls(HWND mainDialog);
+void LayoutMainControls(MainWindow& window);
 // Moves in the store and shows the current record, the counters and the command states.
-void RefreshView(HWND mainDialog, Direction direction);
+void RefreshView(MainWindow& window, Direction direction);
 // Sets the enabled states of the commands in both menus and on the toolbar.
-void UpdateCommandStates(HWND mainDialog);
+void UpdateCommandStates(MainWindow& window);
 // The program state the arrival alerts depend on.
-AlertState CurrentAlertState(HWND mainDialog);
+AlertState CurrentAlertState(MainWindow& window);
 // The new-message notification (beep, sound, pop-up, jump) followed by a refresh.
-void NotifyNewMessage(HWND mainDialog);
+void NotifyNewMessage(MainWindow& window);
 // The tooltip text of a toolbar button.
 const char* ToolbarTip(int command);
-// The message text control (for links and focus).
-HWND MessageTextControl();
-HWND HeaderControl();
 
 } // namespace kivet

@@ -18,8 +18,6 @@ namespace {
 constexpr size_t kCodeBytes = 5; // the longest code, "[(y)]"
 constexpr UINT kUnicodeCodePage = 1200;
 
-HBITMAP g_emoticonBitmaps[kEmoticonCount] = {};
-
 // One interface pointer, released when it goes out of scope.
 template <class T> class ComRef {
 public:
@@ -208,33 +206,38 @@ size_t CharacterUnits(const std::wstring& text, size_t i)
 
 } // namespace
 
-bool LoadEmoticonBitmaps(HINSTANCE instance)
+EmoticonBitmaps::~EmoticonBitmaps()
+{
+    Free();
+}
+
+bool EmoticonBitmaps::Load(HINSTANCE instance)
 {
     bool all = true;
     for (int n = 1; n <= kEmoticonCount; ++n) {
-        HBITMAP& slot = g_emoticonBitmaps[n - 1];
+        HBITMAP& slot = bitmaps_[n - 1];
         if (!slot) slot = LoadBitmapA(instance, MAKEINTRESOURCEA(EmoticonBitmap(n)));
         all = all && slot;
     }
     return all;
 }
 
-void FreeEmoticonBitmaps()
+void EmoticonBitmaps::Free()
 {
-    for (HBITMAP& bitmap : g_emoticonBitmaps) {
+    for (HBITMAP& bitmap : bitmaps_) {
         if (bitmap) DeleteObject(bitmap);
         bitmap = nullptr;
     }
 }
 
-HBITMAP EmoticonBitmapHandle(int n)
+HBITMAP EmoticonBitmaps::Handle(int n) const
 {
-    return n >= 1 && n <= kEmoticonCount ? g_emoticonBitmaps[n - 1] : nullptr;
+    return n >= 1 && n <= kEmoticonCount ? bitmaps_[n - 1] : nullptr;
 }
 
-bool InsertEmoticon(HWND control, int n)
+bool InsertEmoticon(HWND control, int n, const EmoticonBitmaps& pictures)
 {
-    HBITMAP bitmap = EmoticonBitmapHandle(n);
+    HBITMAP bitmap = pictures.Handle(n);
     ComRef<IRichEditOle> ole(bitmap ? RichEditOle(control) : nullptr);
     if (!ole) return false;
     ComRef<BitmapDataObject> data(BitmapDataObject::Create(bitmap));
@@ -272,7 +275,7 @@ bool InsertEmoticon(HWND control, int n)
     return SUCCEEDED(ole->InsertObject(&reo));
 }
 
-void SetRichTextWithEmoticons(HWND control, const char* text)
+void SetRichTextWithEmoticons(HWND control, const char* text, const EmoticonBitmaps& pictures)
 {
     if (!control) return;
     ReleaseEmoticonObjects(control);
@@ -290,7 +293,7 @@ void SetRichTextWithEmoticons(HWND control, const char* text)
         LONG start = static_cast<LONG>(lineBreakIsOne ? it->controlPosition : it->position);
         CHARRANGE range{start, start + static_cast<LONG>(EmoticonCode(it->n).size())};
         SendMessageA(control, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
-        InsertEmoticon(control, it->n);
+        InsertEmoticon(control, it->n, pictures);
     }
     CHARRANGE top{0, 0};
     SendMessageA(control, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&top));

@@ -7,20 +7,34 @@
 
 #include <cstddef>
 
+#include "messenger/mainwindow/emoticon_table.h"
+
 namespace kivet {
 
-// Loads bitmaps 7233..7274 of the module once; true when all 42 loaded.
-bool LoadEmoticonBitmaps(HINSTANCE instance);
-void FreeEmoticonBitmaps();
-// The loaded picture of emoticon n (1..42), or nullptr.
-HBITMAP EmoticonBitmapHandle(int n);
+// The 42 pictures, loaded once for every control that shows them.
+class EmoticonBitmaps {
+public:
+    EmoticonBitmaps() = default;
+    ~EmoticonBitmaps();
+    EmoticonBitmaps(const EmoticonBitmaps&) = delete;
+    EmoticonBitmaps& operator=(const EmoticonBitmaps&) = delete;
+
+    // Loads bitmaps 7233..7274 of the module once; true when all 42 loaded.
+    bool Load(HINSTANCE instance);
+    void Free();
+    // The loaded picture of emoticon n (1..42), or nullptr.
+    HBITMAP Handle(int n) const;
+
+private:
+    HBITMAP bitmaps_[kEmoticonCount] = {};
+};
 
 // Releases the pictures already in the control, sets the text as plain text and replaces every
 // emoticon code in it by its picture.
-void SetRichTextWithEmoticons(HWND control, const char* text);
+void SetRichTextWithEmoticons(HWND control, const char* text, const EmoticonBitmaps& pictures);
 
 // Inserts picture n (1..42) in place of the control's selection; false when it could not be made.
-bool InsertEmoticon(HWND control, int n);
+bool InsertEmoticon(HWND control, int n, const EmoticonBitmaps& pictures);
 
 // The control's text with every picture replaced by its code and line breaks as CR LF, cut to fit
 // size bytes including the terminating zero. Returns the number of bytes written before the zero.

@@ -1,7 +1,6 @@
 #include "messenger/mainwindow/win32/scroll_lock_light.h"
 
 #include "messenger/messages.h"
-#include "messenger/runtime/win32/program_state.h"
 
 namespace kivet {
 namespace {
@@ -9,41 +8,35 @@ namespace {
 constexpr UINT kBlinkMs = 300;
 constexpr BYTE kScrollLockScanCode = 0x46;
 
-// How many times the blinking has switched the light; an odd count means it is not as the user left it.
-unsigned g_toggles = 0;
-
-// A lock key changes its state on the press; a whole press and release switches the light once.
-void ToggleScrollLock()
+void SendScrollLockEvent(KeyEvent event)
 {
-    keybd_event(VK_SCROLL, kScrollLockScanCode, 0, 0);
-    keybd_event(VK_SCROLL, kScrollLockScanCode, KEYEVENTF_KEYUP, 0);
-    ++g_toggles;
+    keybd_event(VK_SCROLL, kScrollLockScanCode, event == KeyEvent::Press ? 0 : KEYEVENTF_KEYUP, 0);
 }
 
 } // namespace
 
-void StartScrollLockBlinking(HWND mainDialog)
+void StartScrollLockBlinking(MainWindow& window)
 {
-    ProgramState& p = Program();
-    if (p.scrollLockBlinking) return;
-    g_toggles = 0;
-    p.scrollLockBlinking = true;
-    SetTimer(mainDialog, kTimerScrollLock, kBlinkMs, nullptr);
+    Blinking& b = window.blinking;
+    if (b.scrollLock) return;
+    b.scrollLockRhythm.Start();
+    b.scrollLock = true;
+    SetTimer(window.dialog, kTimerScrollLock, kBlinkMs, nullptr);
 }
 
-void OnScrollLockTick()
+void OnScrollLockTick(MainWindow& window)
 {
-    ToggleScrollLock();
+    SendScrollLockEvent(window.blinking.scrollLockRhythm.Tick());
 }
 
-void StopScrollLockBlinking(HWND mainDialog)
+void StopScrollLockBlinking(MainWindow& window)
 {
-    ProgramState& p = Program();
-    if (!p.scrollLockBlinking) return;
-    KillTimer(mainDialog, kTimerScrollLock);
-    p.scrollLockBlinking = false;
-    if (g_toggles % 2 != 0) ToggleScrollLock();
-    g_toggles = 0;
+    Blinking& b = window.blinking;
+    if (!b.scrollLock) return;
+    KillTimer(window.dialog, kTimerScrollLock);
+    b.scrollLock = false;
+    for (KeyEvent event : b.scrollLockRhythm.Stop())
+        SendScrollLockEvent(event);
 }
 
 } // namespace kivet

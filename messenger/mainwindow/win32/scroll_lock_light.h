@@ -3,12 +3,15 @@
 
 #include <windows.h>
 
+#include "messenger/mainwindow/win32/main_window.h"
+
 namespace kivet {
 
-void StartScrollLockBlinking(HWND mainDialog);
-// One tick of timer 455: the light changes.
-void OnScrollLockTick();
+void StartScrollLockBlinking(MainWindow& window);
+// One tick of timer 455: one key event, a release and a press in turn, so the light changes on
+// every other tick.
+void OnScrollLockTick(MainWindow& window);
 // Stops the blinking and gives the light (and the key's toggle state) back as the user had it.
-void StopScrollLockBlinking(HWND mainDialog);
+void StopScrollLockBlinking(MainWindow& window);
 
 } // namespace kivet

@@ -4,10 +4,7 @@
 #include <string>
 
 #include "common/fixed_text.h"
-#include "messenger/mainwindow/win32/main_commands.h"
 #include "messenger/resources/resource.h"
-#include "messenger/store/message_store.h"
-#include "messenger/runtime/win32/program_state.h"
 
 namespace kivet {
 namespace {
@@ -21,10 +18,12 @@ constexpr UINT kEnabled[] = {IDM_TREE_ADD_QUICK_LIST, IDM_TREE_ADD_IGNORE_LIST};
 
 } // namespace
 
-void ShowSenderMenu(HWND mainDialog)
+void ShowSenderMenu(MainWindow& window)
 {
-    HMENU names = Program().popupMenus ? GetSubMenu(Program().popupMenus, 1) : nullptr;
-    std::optional<MessageRecord> record = ProcessMessageStore().CurrentRecord();
+    HWND mainDialog = window.dialog;
+    HMENU popups = window.resources.popupMenus;
+    HMENU names = popups ? GetSubMenu(popups, 1) : nullptr;
+    std::optional<MessageRecord> record = window.store.CurrentRecord();
     if (!names || !record) return;
     // The command applies to the sender the menu was opened for, even if a message arriving while
     // it is open changes the current one.
@@ -40,8 +39,8 @@ void ShowSenderMenu(HWND mainDialog)
         TrackPopupMenu(names, TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD, at.x, at.y, 0, mainDialog, nullptr));
     PostMessageA(mainDialog, WM_NULL, 0, 0);
     switch (chosen) {
-    case IDM_TREE_ADD_QUICK_LIST: AddNameToQuickList(mainDialog, sender); break;
-    case IDM_TREE_ADD_IGNORE_LIST: AddNameToIgnoreList(mainDialog, sender); break;
+    case IDM_TREE_ADD_QUICK_LIST: window.host.AddSenderToList(mainDialog, sender, false); break;
+    case IDM_TREE_ADD_IGNORE_LIST: window.host.AddSenderToList(mainDialog, sender, true); break;
     }
 }
 

@@ -3,8 +3,10 @@
 
 #include <windows.h>
 
+#include "messenger/mainwindow/win32/main_window.h"
+
 namespace kivet {
 
-void ShowSenderMenu(HWND mainDialog);
+void ShowSenderMenu(MainWindow& window);
 
 } // namespace kivet

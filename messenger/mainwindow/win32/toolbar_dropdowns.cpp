@@ -3,8 +3,6 @@
 #include <string>
 #include <vector>
 
-#include "common/fixed_text.h"
-#include "messenger/lists/win32/process_lists.h"
 #include "messenger/resources/resource.h"
 
 namespace kivet {
@@ -13,33 +11,32 @@ namespace {
 // Reply lists the Quick Answers, Auto-Reply the Auto-Replies' descriptions, each after "&Add new..."
 // (which opens the options at their page) and a separator. A Quick Answer goes out through the send
 // dialog, so until that dialog exists its entries are greyed like the other sending commands.
-HMENU BuildDropDownMenu(bool reply)
+HMENU BuildDropDownMenu(MainWindowHost& host, bool reply)
 {
     HMENU menu = CreatePopupMenu();
     AppendMenuA(menu, MF_STRING | MF_GRAYED, reply ? IDM_ADD_QUICK_ANSWER : IDM_ADD_AUTO_REPLY, "&Add new...");
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-    const PersonalLists& lists = ProcessLists();
     if (reply) {
-        const std::vector<std::string>& answers = lists.answers.Entries();
+        const std::vector<std::string> answers = host.QuickAnswers();
         for (size_t i = 0; i < answers.size(); ++i)
             AppendMenuA(menu, MF_STRING | MF_GRAYED, IDM_FIRST_QUICK_ANSWER + i, answers[i].c_str());
     } else {
-        const std::vector<AutoReply>& replies = lists.autoReplies.Records();
+        const std::vector<std::string> replies = host.AutoReplyDescriptions();
         for (size_t i = 0; i < replies.size(); ++i)
-            AppendMenuA(menu, MF_STRING, IDM_FIRST_AUTO_REPLY + i, std::string(FieldText(replies[i].description)).c_str());
+            AppendMenuA(menu, MF_STRING, IDM_FIRST_AUTO_REPLY + i, replies[i].c_str());
     }
     return menu;
 }
 
 } // namespace
 
-void ShowToolbarDropDown(HWND hDlg, NMTOOLBARA* toolbar)
+void ShowToolbarDropDown(MainWindow& window, NMTOOLBARA* toolbar)
 {
-    HMENU menu = BuildDropDownMenu(toolbar->iItem == IDM_REPLY);
+    HMENU menu = BuildDropDownMenu(window.host, toolbar->iItem == IDM_REPLY);
     RECT button;
     SendMessageA(toolbar->hdr.hwndFrom, TB_GETRECT, toolbar->iItem, reinterpret_cast<LPARAM>(&button));
     MapWindowPoints(toolbar->hdr.hwndFrom, nullptr, reinterpret_cast<POINT*>(&button), 2);
-    TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN, button.left, button.bottom, 0, hDlg, nullptr);
+    TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN, button.left, button.bottom, 0, window.dialog, nullptr);
     DestroyMenu(menu);
 }
 

@@ -5,9 +5,11 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "messenger/mainwindow/win32/main_window.h"
+
 namespace kivet {
 
 // Opens the menu of the button whose arrow was pressed, under that button.
-void ShowToolbarDropDown(HWND mainDialog, NMTOOLBARA* toolbar);
+void ShowToolbarDropDown(MainWindow& window, NMTOOLBARA* toolbar);
 
 } // namespace kivet

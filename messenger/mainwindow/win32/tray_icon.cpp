@@ -7,10 +7,11 @@
 #include "messenger/messages.h"
 #include "messenger/resources/resource.h"
 #include "messenger/runtime/text_table.h"
-#include "messenger/runtime/win32/program_state.h"
 
 namespace kivet {
 namespace {
+
+constexpr UINT kFirstTrayIcon = IDI_TRAY_NEW_3; // 334 ... 338
 
 NOTIFYICONDATAA TrayRecord(HWND owner)
 {
@@ -21,105 +22,90 @@ NOTIFYICONDATAA TrayRecord(HWND owner)
     return data;
 }
 
-constexpr UINT kFirstTrayIcon = IDI_TRAY_NEW_3; // 334 ... 338
-constexpr UINT kTrayIconCount = 5;
-HICON g_icons[kTrayIconCount] = {};
-
-struct ShownTray {
-    UINT icon = 0;
-    char tooltip[64] = {};
-};
-ShownTray g_shown;
-
-HICON TrayIconHandle(UINT id)
+HICON TrayIconHandle(MainWindow& window, UINT id)
 {
     if (id < kFirstTrayIcon || id >= kFirstTrayIcon + kTrayIconCount) return nullptr;
-    HICON& icon = g_icons[id - kFirstTrayIcon];
+    HICON& icon = window.tray.icons[id - kFirstTrayIcon];
     if (!icon)
-        icon = static_cast<HICON>(LoadImageA(Program().instance, MAKEINTRESOURCEA(id), IMAGE_ICON, 16, 16, 0));
+        icon = static_cast<HICON>(LoadImageA(window.resources.instance, MAKEINTRESOURCEA(id), IMAGE_ICON, 16, 16, 0));
     return icon;
 }
 
-void Remember(UINT iconId, const char* tooltip)
+void Remember(TrayIconState& tray, UINT iconId, const char* tooltip)
 {
-    if (iconId) g_shown.icon = iconId;
-    lstrcpynA(g_shown.tooltip, tooltip, sizeof g_shown.tooltip);
+    if (iconId) tray.shownIcon = iconId;
+    lstrcpynA(tray.shownTooltip, tooltip, sizeof tray.shownTooltip);
 }
 
 } // namespace
 
 void FormatTrayTooltip(char* buf, int size, int total, int unread)
 {
-    const char* format = Text(137);
+    const char* format = Text(IDS_TRAY_TOOLTIP);
     std::snprintf(buf, static_cast<size_t>(size), *format ? format : "%d Messages, %d New", total, unread);
 }
 
-void AddTrayIcon(HWND owner, UINT iconId, const char* tooltip)
+void AddTrayIcon(MainWindow& window, UINT iconId, const char* tooltip)
 {
-    NOTIFYICONDATAA data = TrayRecord(owner);
+    NOTIFYICONDATAA data = TrayRecord(window.dialog);
     data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     data.uCallbackMessage = kMsgTrayNotify;
-    data.hIcon = TrayIconHandle(iconId);
+    data.hIcon = TrayIconHandle(window, iconId);
     lstrcpynA(data.szTip, tooltip, 64);
     // An add the shell reported as failed (it timed out while busy at logon) may still have put the
     // icon there; then it can be changed, and counts as added.
-    Program().trayIconAdded =
-        Shell_NotifyIconA(NIM_ADD, &data) != FALSE || Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
-    Remember(iconId, tooltip);
+    window.tray.added = Shell_NotifyIconA(NIM_ADD, &data) != FALSE || Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
+    Remember(window.tray, iconId, tooltip);
 }
 
-void ModifyTrayIcon(HWND owner, UINT iconId, const char* tooltip)
+void ModifyTrayIcon(MainWindow& window, UINT iconId, const char* tooltip)
 {
-    if (Program().shutDown) return;
+    if (window.shuttingDown) return;
+    TrayIconState& tray = window.tray;
     // An icon the shell refused at start-up (a taskbar not ready yet at logon) is added now.
-    if (!Program().trayIconAdded) {
-        AddTrayIcon(owner, iconId ? iconId : (g_shown.icon ? g_shown.icon : IDI_TRAY_NORMAL), tooltip);
+    if (!tray.added) {
+        AddTrayIcon(window, iconId ? iconId : (tray.shownIcon ? tray.shownIcon : IDI_TRAY_NORMAL), tooltip);
         return;
     }
-    NOTIFYICONDATAA data = TrayRecord(owner);
+    NOTIFYICONDATAA data = TrayRecord(window.dialog);
     data.uFlags = NIF_TIP | (iconId ? NIF_ICON : 0);
-    data.hIcon = TrayIconHandle(iconId);
+    data.hIcon = TrayIconHandle(window, iconId);
     lstrcpynA(data.szTip, tooltip, 64);
     Shell_NotifyIconA(NIM_MODIFY, &data);
-    Remember(iconId, tooltip);
+    Remember(tray, iconId, tooltip);
 }
 
-void FreeTrayIcons()
+void FreeTrayIcons(MainWindow& window)
 {
-    for (HICON& icon : g_icons) {
+    for (HICON& icon : window.tray.icons) {
         if (icon) DestroyIcon(icon);
         icon = nullptr;
     }
 }
 
-UINT ShownTrayIcon()
-{
-    return g_shown.icon;
-}
-
-const char* ShownTrayTooltip()
-{
-    return g_shown.tooltip;
-}
-
 // Removed also when no add was confirmed: an icon the shell added without saying so must not stay.
-void RemoveTrayIcon(HWND owner)
+void RemoveTrayIcon(MainWindow& window)
 {
-    NOTIFYICONDATAA data = TrayRecord(owner);
+    NOTIFYICONDATAA data = TrayRecord(window.dialog);
     Shell_NotifyIconA(NIM_DELETE, &data);
-    Program().trayIconAdded = false;
+    window.tray.added = false;
 }
 
-void ShowTrayMenu(HWND owner, HMENU popupMenus)
+HMENU TrayMenu(const MainWindow& window)
 {
-    HMENU tray = popupMenus ? GetSubMenu(popupMenus, 0) : nullptr;
+    return window.resources.popupMenus ? GetSubMenu(window.resources.popupMenus, 0) : nullptr;
+}
+
+void ShowTrayMenu(MainWindow& window)
+{
+    HMENU tray = TrayMenu(window);
     if (!tray) return;
     POINT at;
     GetCursorPos(&at);
-    SetForegroundWindow(owner);
+    SetForegroundWindow(window.dialog);
     SetMenuDefaultItem(tray, IDM_TRAY_OPEN, FALSE);
-    TrackPopupMenu(tray, TPM_RIGHTALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, owner, nullptr);
-    PostMessageA(owner, WM_NULL, 0, 0);
+    TrackPopupMenu(tray, TPM_RIGHTALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, window.dialog, nullptr);
+    PostMessageA(window.dialog, WM_NULL, 0, 0);
 }
 
 } // namespace kivet

@@ -1,42 +1,52 @@
 #include "messenger/mainwindow/win32/window_queries.h"
 
 #include "messenger/mainwindow/win32/tray_icon.h"
-#include "messenger/runtime/win32/program_state.h"
 
 namespace kivet {
 namespace {
 
-LRESULT MenuItemState(HWND mainDialog, WPARAM command, LPARAM which)
+LRESULT MenuItemState(const MainWindow& window, WPARAM command, LPARAM which)
 {
-    HMENU menu =
-        which == 0 ? GetMenu(mainDialog) : (Program().popupMenus ? GetSubMenu(Program().popupMenus, 0) : nullptr);
+    HMENU menu = which == 0 ? GetMenu(window.dialog) : TrayMenu(window);
     if (!menu) return -1;
     return static_cast<LRESULT>(static_cast<int>(GetMenuState(menu, static_cast<UINT>(command), MF_BYCOMMAND)));
 }
 
-LRESULT TrayState(WPARAM what)
+// One atom at a time: the new answer takes the place of the last, so no number of questions
+// leaves atoms behind in the system's table.
+LRESULT TrayState(MainWindow& window, WPARAM what)
 {
-    if (what == 0) return static_cast<LRESULT>(ShownTrayIcon());
-    return static_cast<LRESULT>(GlobalAddAtomA(ShownTrayTooltip()));
+    TrayIconState& tray = window.tray;
+    if (what == 0) return static_cast<LRESULT>(tray.shownIcon);
+    ForgetWindowQueryAnswers(window);
+    tray.tooltipAtom = GlobalAddAtomA(tray.shownTooltip);
+    return static_cast<LRESULT>(tray.tooltipAtom);
 }
 
 } // namespace
 
-bool AnswerWindowQuery(HWND mainDialog, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& answer)
+bool AnswerWindowQuery(MainWindow& window, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& answer)
 {
     static const UINT menuState = RegisterWindowMessageA("KivetSecureMessenger.MenuState");
     static const UINT trayState = RegisterWindowMessageA("KivetSecureMessenger.TrayState");
     static const UINT treeImages = RegisterWindowMessageA("KivetSecureMessenger.TreeImages");
     if (msg == 0) return false;
+    HIMAGELIST images = window.resources.treeImages;
     if (msg == menuState)
-        answer = MenuItemState(mainDialog, wParam, lParam);
+        answer = MenuItemState(window, wParam, lParam);
     else if (msg == trayState)
-        answer = TrayState(wParam);
+        answer = TrayState(window, wParam);
     else if (msg == treeImages)
-        answer = Program().treeImages ? ImageList_GetImageCount(Program().treeImages) : 0;
+        answer = images ? ImageList_GetImageCount(images) : 0;
     else
         return false;
     return true;
+}
+
+void ForgetWindowQueryAnswers(MainWindow& window)
+{
+    if (window.tray.tooltipAtom) GlobalDeleteAtom(window.tray.tooltipAtom);
+    window.tray.tooltipAtom = 0;
 }
 
 } // namespace kivet

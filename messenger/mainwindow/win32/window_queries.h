@@ -4,14 +4,20 @@
 
 #include <windows.h>
 
+#include "messenger/mainwindow/win32/main_window.h"
+
 namespace kivet {
 
 // Answers the registered query messages; false for every other message.
 //   "KivetSecureMessenger.MenuState": wParam the command, lParam 0 for the main menu and 1 for the
 //     tray menu; the item's state flags, or -1 when the menu has no such item.
 //   "KivetSecureMessenger.TrayState": wParam 0 gives the tray icon's resource number; wParam 1 gives
-//     a global atom holding the tray tooltip, which the asking program deletes.
+//     a global atom holding the tray tooltip. The window owns that atom: the asking program reads
+//     it and leaves it alone; the next answer and the program's end delete it.
 //   "KivetSecureMessenger.TreeImages": the number of pictures in the names tree's image list.
-bool AnswerWindowQuery(HWND mainDialog, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& answer);
+bool AnswerWindowQuery(MainWindow& window, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& answer);
+
+// Deletes the atom of the last tray answer.
+void ForgetWindowQueryAnswers(MainWindow& window);
 
 } // namespace kivet

@@ -1,5 +1,7 @@
 #include "messenger/transport/win32/mailslots.h"
 
+#include "messenger/transport/mailslot_target.h"
+
 #include "common/fixed_text.h"
 
 namespace kivet {
@@ -38,8 +40,10 @@ std::string Win32MailslotWriter::PathFor(std::string_view target, std::string_vi
     return "\\\\" + (local ? std::string(".") : std::string(target)) + std::string(path);
 }
 
+// The last guard before the system call: whatever the writer above decided, a target is never a path.
 bool Win32MailslotWriter::Write(std::string_view target, std::string_view path, const uint8_t* data, std::size_t size)
 {
+    if (!IsMailslotTarget(target, Broadcast::Allowed)) return false;
     std::string full = PathFor(target, path);
     HANDLE file = CreateFileA(full.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);

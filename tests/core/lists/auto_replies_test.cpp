@@ -7,7 +7,7 @@
 
 #include "common/fixed_text.h"
 #include "tests/core/lists/list_fakes.h"
-#include "tests/core/transport/table_codec.h"
+#include "tests/fakes/table_codec.h"
 
 namespace kivet {
 namespace {

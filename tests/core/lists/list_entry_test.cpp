@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/core/transport/table_codec.h"
+#include "tests/fakes/table_codec.h"
 
 namespace kivet {
 namespace {

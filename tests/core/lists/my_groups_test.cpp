@@ -6,7 +6,7 @@
 #include <cstdio>
 
 #include "tests/core/lists/list_fakes.h"
-#include "tests/core/transport/table_codec.h"
+#include "tests/fakes/table_codec.h"
 
 namespace kivet {
 namespace {

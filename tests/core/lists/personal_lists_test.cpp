@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/core/lists/list_fakes.h"
-#include "tests/core/transport/table_codec.h"
+#include "tests/fakes/table_codec.h"
 
 namespace kivet {
 namespace {

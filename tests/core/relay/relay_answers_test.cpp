@@ -92,10 +92,10 @@ TEST_F(RelayAnswers, AnnouncedCountBoundsTheEntries)
     EXPECT_TRUE(list.Names().empty()); // the second answer reset the list and named nothing
 }
 
-// A datagram shorter than its 40-byte header is not an answer: its reset flag is not obeyed.
+// A datagram without the reset flag and the count is not an answer: the list stays.
 TEST_F(RelayAnswers, ShortDatagramIsIgnoredAndTheListKept)
 {
-    for (std::size_t size : {0u, 1u, 4u, 8u, 20u, 39u}) {
+    for (std::size_t size : {0u, 1u, 4u, 7u}) {
         SCOPED_TRACE(size);
         list.Reset();
         list.Add("KEPT");
@@ -106,12 +106,17 @@ TEST_F(RelayAnswers, ShortDatagramIsIgnoredAndTheListKept)
     }
 }
 
-TEST_F(RelayAnswers, HeaderOnlyAnswerStillResets)
+// An answer shorter than its 420 bytes is read as zero-filled: 8 bytes with the reset flag set say
+// "no groups", whatever count they announce.
+TEST_F(RelayAnswers, ShortAnswerWithTheResetFlagEmptiesTheList)
 {
-    list.Add("OLD");
-    Receive(GroupAnswer(1, 1000000, {}, 40));
-    Read();
-    EXPECT_TRUE(list.Names().empty());
+    for (std::size_t size : {8u, 20u, 39u, 40u}) {
+        SCOPED_TRACE(size);
+        list.Add("OLD");
+        Receive(GroupAnswer(1, 1000000, {}, size));
+        Read();
+        EXPECT_TRUE(list.Names().empty());
+    }
 }
 
 // Entries end at the datagram: with 1,000,000 announced, a 100-byte datagram holds three entries,
@@ -194,13 +199,13 @@ TEST(RelayAnswerParse, ReadsNothingPastTheBuffer)
         std::unique_ptr<uint8_t[]> exact(new uint8_t[size == 0 ? 1 : size]);
         std::copy(pattern.begin(), pattern.end(), exact.get());
         const auto answer = ParseGroupListAnswer(exact.get(), size);
-        if (size < 40) {
+        if (size < 8) {
             EXPECT_FALSE(answer.has_value());
             continue;
         }
         ASSERT_TRUE(answer.has_value());
         const std::size_t within = size < 420 ? size : 420;
-        EXPECT_EQ(answer->entries.size(), (within - 40 + 19) / 20);
+        EXPECT_EQ(answer->entries.size(), within <= 40 ? 0 : (within - 40 + 19) / 20);
         for (const std::string& entry : answer->entries)
             EXPECT_LE(entry.size(), 19u);
     }

@@ -67,10 +67,9 @@ protected:
     std::tm now = At(2010, 4, 1, 9, 8, 7);
     ActionLog log{[this] { return now; }};
     // One file per test: ctest runs the tests of this fixture side by side.
-    std::string path =
-        TempPath((std::string("kivet_action_log_") + ::testing::UnitTest::GetInstance()->current_test_info()->name() +
-                  ".log")
-                     .c_str());
+    std::string path = TempPath(
+        (std::string("kivet_action_log_") + ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".log")
+            .c_str());
     void TearDown() override { std::remove(path.c_str()); }
 };
 

@@ -118,6 +118,19 @@ TEST(RegistryValues, HotKeyLetterMaskedToSevenBits)
     EXPECT_EQ(HotKeyVirtualKey(""), 0u);
 }
 
+// A fresh installation takes no key system-wide (Ctrl+Alt+B is AltGr+B on many layouts); the
+// Options page still offers "B" and stores it when confirmed.
+TEST(RegistryValues, NoHotkeyUntilALetterIsStored)
+{
+    MemoryRegistry reg;
+    InitRegistry(reg, "x");
+    EXPECT_EQ(MainWindowHotKey(true, ReadStoredHotKey(reg)), 0u);
+    EXPECT_EQ(ReadGeneralHotKey(reg), "B");
+    WriteGeneralHotKey(reg, ReadGeneralHotKey(reg));
+    EXPECT_EQ(MainWindowHotKey(true, ReadStoredHotKey(reg)), static_cast<uint32_t>('B'));
+    EXPECT_EQ(MainWindowHotKey(false, ReadStoredHotKey(reg)), 0u);
+}
+
 TEST(ShellIntegration, RunValueFollowsTheSetting)
 {
     MemoryRegistry reg;

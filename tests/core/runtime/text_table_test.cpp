@@ -1,4 +1,5 @@
 #include "messenger/runtime/text_table.h"
+#include "messenger/resources/resource.h"
 
 #include <gtest/gtest.h>
 
@@ -38,10 +39,32 @@ TEST(TextTableBuffers, SizesByStringId)
     struct Row {
         uint32_t id;
         std::size_t size;
-    } rows[] = {{110, 200}, {111, 200}, {114, 100}, {130, 200}, {131, 200}, {132, 150}, {136, 150},
-                {137, 100}, {138, 150}, {179, 150}, {180, 200}, {185, 0},   {212, 100}, {261, 100},
-                {275, 100}, {282, 100}, {283, 150}, {284, 150}, {444, 150}, {500, 200}, {501, 200},
-                {109, 0},   {113, 0},   {223, 0},   {285, 0},   {502, 0}};
+    } rows[] = {{IDS_EXIT_QUESTION, 200},
+                {IDS_EXIT_CAPTION, 200},
+                {IDS_TIP_NEW_MESSAGE, 100},
+                {IDS_DELETE_UNREAD_QUESTION, 200},
+                {IDS_DELETING_CAPTION, 200},
+                {IDS_NO_MESSAGES, 150},
+                {IDS_STATUS_MESSAGES, 150},
+                {IDS_TRAY_TOOLTIP, 100},
+                {IDS_RECIPIENT_LABEL, 150},
+                {IDS_OPT_ENABLE_IGNORE_LIST, 150},
+                {IDS_OPT_USE_BROADCAST, 200},
+                {IDS_NO_NETWORK, 0},
+                {IDS_TRAY_TOOLTIP_AUTO_REPLY, 100},
+                {IDS_TIP_STATUS_MESSAGES, 100},
+                {IDS_TIP_STATUS_UNREAD, 100},
+                {IDS_TIP_INSERT_EMOTION, 100},
+                {IDS_NON_SECURE_CAPTION, 150},
+                {IDS_NON_SECURE_TEXT, 150},
+                {IDS_HELP_FILE, 150},
+                {IDS_SECURE_SEND_FAILED, 200},
+                {IDS_SECURE_SEND_QUESTION, 200},
+                {IDS_APP_TITLE, 0},
+                {113, 0},
+                {223, 0},
+                {285, 0},
+                {502, 0}};
     for (const Row& r : rows)
         EXPECT_EQ(TextBufferSize(r.id), r.size) << r.id;
 }
@@ -51,13 +74,13 @@ TEST(TextTableFill, TranslationsLongerThanTheirBufferAreCut)
     TextTable table;
     LongStrings source;
     table.Fill(source);
-    EXPECT_EQ(std::strlen(table.Text(114)), 99u);
-    EXPECT_EQ(std::strlen(table.Text(132)), 149u);
-    EXPECT_EQ(std::strlen(table.Text(110)), 199u);
-    EXPECT_EQ(std::strlen(table.Text(212)), 99u);
+    EXPECT_EQ(std::strlen(table.Text(IDS_TIP_NEW_MESSAGE)), 99u);
+    EXPECT_EQ(std::strlen(table.Text(IDS_NO_MESSAGES)), 149u);
+    EXPECT_EQ(std::strlen(table.Text(IDS_EXIT_QUESTION)), 199u);
+    EXPECT_EQ(std::strlen(table.Text(IDS_TRAY_TOOLTIP_AUTO_REPLY)), 99u);
     EXPECT_EQ(std::strlen(table.Text212Long()), 149u);
-    EXPECT_EQ(std::string(table.Text(444)), std::string(149, '4'));
-    EXPECT_EQ(source.requested.count(185), 0u); // loaded separately at start-up
+    EXPECT_EQ(std::string(table.Text(IDS_HELP_FILE)), std::string(149, '4'));
+    EXPECT_EQ(source.requested.count(IDS_NO_NETWORK), 0u); // loaded separately at start-up
     EXPECT_STREQ(table.Text(999), "");
 }
 
@@ -68,7 +91,7 @@ TEST(TextTableFill, AMissingStringLeavesItsBufferEmpty)
     table.Fill(full);
     EmptyModule empty;
     table.Fill(empty);
-    EXPECT_STREQ(table.Text(110), "");
+    EXPECT_STREQ(table.Text(IDS_EXIT_QUESTION), "");
     EXPECT_STREQ(table.Text212Long(), "");
 }
 

@@ -419,6 +419,21 @@ TEST(RequestSlotHoldConcurrency, SecondUserConnectsOnlyAfterFirstDisconnects)
     EXPECT_EQ(expected, events);
 }
 
+// A thread whose connection failed and that ends without DisconnectClient2 (as a probe of a
+// computer without the program does) leaves the slot free for everyone after it.
+TEST(RequestSlotHoldConcurrency, AFailedConnectLeavesTheSlotFree)
+{
+    auto slots = std::make_shared<ConnectionSlots>(FreePort()); // nobody listens there
+    std::thread prober([&] { EXPECT_FALSE(slots->ConnectToServer2("127.0.0.1")); });
+    prober.join();
+    // The next user runs on a thread of its own that may be left waiting if the slot stays held.
+    auto done = std::make_shared<std::promise<bool>>();
+    std::future<bool> next = done->get_future();
+    std::thread([slots, done] { done->set_value(slots->ConnectToServer2("127.0.0.1")); }).detach();
+    ASSERT_EQ(next.wait_for(5s), std::future_status::ready) << "the failed connection kept the slot held";
+    EXPECT_FALSE(next.get());
+}
+
 TEST(RequestSlotHoldConcurrency, DisconnectByAnotherThreadKeepsTheHold)
 {
     ListeningSlots server;

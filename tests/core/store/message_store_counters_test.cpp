@@ -80,10 +80,5 @@ TEST(MessageStoreCounters, ClearEmptiesEverything)
     EXPECT_EQ(store.Counts().current, 1);
 }
 
-TEST(MessageStoreCounters, ProcessStoreIsOneObject)
-{
-    EXPECT_EQ(&ProcessMessageStore(), &ProcessMessageStore());
-}
-
 } // namespace
 } // namespace kivet

@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/core/transport/fakes.h"
-#include "tests/core/transport/table_codec.h"
+#include "tests/fakes/transport_fakes.h"
+#include "tests/fakes/table_codec.h"
 
 namespace kivet {
 namespace {

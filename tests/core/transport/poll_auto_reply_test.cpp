@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/core/transport/fakes.h"
-#include "tests/core/transport/table_codec.h"
+#include "tests/fakes/transport_fakes.h"
+#include "tests/fakes/table_codec.h"
 
 namespace kivet {
 namespace {
@@ -103,6 +103,15 @@ TEST_F(PollAutoReplyTest, QueryFailureEmptyMailslotAndShortDatagramGiveMinusOne)
     reader.Push(AutoReplyWire(kAutoReplyAnswer, "PC-BOB", "PC-07"));
     reader.failPeek = true;
     EXPECT_EQ(Poll(), -1);
+}
+
+TEST_F(PollAutoReplyTest, ABurstOfShortDatagramsHoldsNoAnswerUp)
+{
+    for (int i = 0; i < 1000; ++i)
+        reader.Push(std::vector<uint8_t>{1});
+    reader.Push(AutoReplyWire(kAutoReplyAnswer, "PC-BOB", "PC-07"));
+    EXPECT_EQ(Poll(), 1);
+    EXPECT_TRUE(reader.queue.empty());
 }
 
 TEST_F(PollAutoReplyTest, UnterminatedAnswerIsReadInsideItsFields)

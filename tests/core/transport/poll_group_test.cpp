@@ -13,8 +13,8 @@
 
 #include "common/fixed_text.h"
 #include "messenger/transport/group_datagram.h"
-#include "tests/core/transport/fakes.h"
-#include "tests/core/transport/table_codec.h"
+#include "tests/fakes/transport_fakes.h"
+#include "tests/fakes/table_codec.h"
 
 namespace kivet {
 namespace {
@@ -223,6 +223,16 @@ TEST_F(PollGroupTest, ShortAndLongDatagramsAreReadWithoutHarm)
     reader.Push(longOne);
     EXPECT_EQ(Poll(), 1);
     EXPECT_EQ(store.Counts().total, 1);
+}
+
+TEST_F(PollGroupTest, ABurstOfShortDatagramsHoldsNoGroupMessageUp)
+{
+    for (int i = 0; i < 1000; ++i)
+        reader.Push(std::vector<uint8_t>{1});
+    reader.Push(GroupWire(kGroupMessage, "@Sales", "after the burst"));
+    EXPECT_EQ(Poll(), 1);
+    EXPECT_EQ(store.Counts().total, 1);
+    EXPECT_TRUE(reader.queue.empty());
 }
 
 TEST_F(PollGroupTest, MessageWithoutSenderComputerIsStoredButNotAcknowledged)

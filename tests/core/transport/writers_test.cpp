@@ -6,8 +6,8 @@
 
 #include "messenger/transport/group_datagram.h"
 #include "messenger/transport/plain_datagram.h"
-#include "tests/core/transport/fakes.h"
-#include "tests/core/transport/table_codec.h"
+#include "tests/fakes/transport_fakes.h"
+#include "tests/fakes/table_codec.h"
 
 namespace kivet {
 namespace {

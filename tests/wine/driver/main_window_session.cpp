@@ -43,7 +43,6 @@ std::string TrayTooltip(HWND mainDialog)
     if (!atom) return std::string();
     char text[256] = {};
     GlobalGetAtomNameA(atom, text, sizeof text);
-    GlobalDeleteAtom(atom);
     return text;
 }
 

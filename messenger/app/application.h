@@ -1,0 +1,100 @@
+// The running program: every area's objects, created and wired together here and nowhere else.
+// The areas below never see this record; each gets only the objects it works with.
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <memory>
+#include <string>
+
+#include "messenger/browser/network_state.h"
+#include "messenger/browser/win32/netbios_names.h"
+#include "messenger/lists/auto_reply_mode.h"
+#include "messenger/lists/personal_lists.h"
+#include "messenger/mainwindow/win32/main_window.h"
+#include "messenger/mainwindow/win32/rich_emoticons.h"
+#include "messenger/runtime/settings.h"
+#include "messenger/runtime/win32/registry_store_win32.h"
+#include "messenger/store/message_store.h"
+#include "messenger/transport/receipt_table.h"
+#include "messenger/transport/relay_client.h"
+
+namespace kivet {
+
+// Where the program runs from and who runs it.
+struct ProgramFiles {
+    HINSTANCE instance = nullptr;
+    std::string programDirectory; // with its trailing backslash
+    std::string programPath;
+    std::string logonName;
+    std::string iniPath;
+    char className[100] = {};     // string 109, also the window title
+    char noNetworkText[200] = {}; // string 185
+};
+
+// The four mailslots the program reads.
+struct MailslotHandles {
+    HANDLE plain = INVALID_HANDLE_VALUE;
+    HANDLE group = INVALID_HANDLE_VALUE;
+    HANDLE autoReply = INVALID_HANDLE_VALUE;
+    HANDLE relayClient = INVALID_HANDLE_VALUE;
+};
+
+// Threads and handles the program's life starts and ends.
+struct ProgramThreads {
+    HANDLE startupWorker = nullptr;
+    HANDLE scanThread = nullptr; // the network scan, once it runs
+};
+
+// The personal lists and Auto-Reply mode over the registry, alive while the frame window is.
+struct ListObjects {
+    explicit ListObjects(NetworkState* const& network);
+    Win32Registry registry;
+    Win32NetBiosNames names;
+    PersonalLists lists;
+    AutoReplyMode autoReply;
+};
+
+// The relay server client's state: the server's groups and the minute counter of its refresh.
+struct RelayObjects {
+    ServerGroupList serverGroups;
+    RelayRefresh minutes;
+};
+
+// Made by WinMain for the whole run and handed to the frame window, the hosts and the threads.
+class Application {
+public:
+    ProgramFiles files;
+    Settings settings;
+    MessageStore store;
+    ReceiptTable receipts;
+    RelayObjects relay;
+    std::unique_ptr<ListObjects> lists; // created with the frame window, deleted with it
+    NetworkState* network = nullptr;    // created at start-up, destroyed at shutdown
+    bool networkInUse = false;          // a worker that would not end still writes into it
+    MailslotHandles mailslots;
+    ProgramThreads threads;
+
+    HWND frame = nullptr;
+    HACCEL accelerators = nullptr;
+    HMODULE richEdit = nullptr;
+    EmoticonBitmaps emoticons;
+    MainWindowResources windowResources;
+    std::unique_ptr<MainWindowHost> mainWindowHost;
+    std::unique_ptr<MainWindow> mainWindow; // made when the frame window is created
+
+    std::string hotkeyLetter; // empty: no hotkey was ever chosen
+    uint32_t scanDelay = 15;
+    bool hotkeyRegistered = false;
+    bool exitQuestionOpen = false; // the Exit command is asking its questions
+
+    // The recipient handed over by a later start through the Network Neighborhood verb.
+    char contextMenuName[20] = {};
+
+    HWND MainDialog() const { return mainWindow ? mainWindow->dialog : nullptr; }
+    bool InAutoReplyMode() const { return lists && lists->autoReply.On(); }
+    bool ShuttingDown() const { return mainWindow && mainWindow->shuttingDown; }
+};
+
+} // namespace kivet

@@ -1,0 +1,11 @@
+// View history and Print history: the history viewer, or the file itself with the shell.
+#pragma once
+
+#include "messenger/app/application.h"
+
+namespace kivet {
+
+void ViewHistory(Application& app);
+void PrintHistory(Application& app);
+
+} // namespace kivet

@@ -1,0 +1,115 @@
+#include "messenger/app/main_window_host.h"
+
+#include <cstdio>
+
+#include "common/fixed_text.h"
+#include "messenger/app/apply_settings.h"
+#include "messenger/app/auto_reply_commands.h"
+#include "messenger/app/history_commands.h"
+#include "messenger/app/mailslot_setup_host.h"
+#include "messenger/app/receive_timers.h"
+#include "messenger/app/send_dialog_entry.h"
+#include "messenger/app/shutdown_host.h"
+#include "messenger/lists/list_entry.h"
+#include "messenger/resources/resource.h"
+#include "messenger/runtime/action_log.h"
+#include "messenger/runtime/text_table.h"
+#include "messenger/runtime/win32/message_box_win32.h"
+
+namespace kivet {
+namespace {
+
+// The Exit command asks its questions once: a second Exit while the first one asks does nothing.
+void Exit(Application& app)
+{
+    if (app.exitQuestionOpen || app.ShuttingDown()) return;
+    ModalScope modal(*app.mainWindow);
+    app.exitQuestionOpen = true;
+    Win32ShutdownHost host(app);
+    RunExitCommand(host, ProcessActionLog());
+    app.exitQuestionOpen = false;
+}
+
+} // namespace
+
+bool ProgramMainWindowHost::OnMainWindowCreated(HWND mainDialog)
+{
+    ApplySettings(app_);
+    if (!CreateProgramMailslots(app_, mainDialog)) return false;
+    StartReceiveTimers(app_);
+    return true;
+}
+
+bool ProgramMainWindowHost::RunCommand(HWND, WORD id)
+{
+    switch (id) {
+    case IDM_EXIT:
+    case IDM_TRAY_EXIT: Exit(app_); return true;
+    case IDM_VIEW_HISTORY:
+    case IDM_TRAY_VIEW_HISTORY: ViewHistory(app_); return true;
+    case IDM_PRINT_HISTORY: PrintHistory(app_); return true;
+    case IDM_AUTO_REPLY:
+    case IDM_TRAY_AUTO_REPLY: ToggleAutoReplyMode(app_); return true;
+    }
+    if (id >= IDM_FIRST_AUTO_REPLY && id < IDM_FIRST_AUTO_REPLY + kAutoReplyCapacity) {
+        ChooseAutoReply(app_, id - IDM_FIRST_AUTO_REPLY);
+        return true;
+    }
+    return false;
+}
+
+void ProgramMainWindowHost::OnTimer(HWND, UINT_PTR timer)
+{
+    OnReceiveTimer(app_, timer);
+}
+
+void ProgramMainWindowHost::OnEndSession()
+{
+    Win32ShutdownHost host(app_);
+    RunShutdownSequence(host, CurrentShutdownState(app_), ProcessActionLog());
+}
+
+void ProgramMainWindowHost::OnContextMenuSend(HWND mainDialog)
+{
+    SendHandOver handOver{};
+    CopyCut(handOver.recipient, app_.contextMenuName);
+    OpenSendDialog(mainDialog, handOver);
+}
+
+// The name, cut at the first blank, goes to the list; a name already there is not added again and
+// nothing is said.
+void ProgramMainWindowHost::AddSenderToList(HWND mainDialog, std::string_view sender, bool ignoreList)
+{
+    NameList& list = ignoreList ? app_.lists->lists.ignore : app_.lists->lists.quick;
+    std::string name = QuickAddName(sender);
+    if (name.empty() || !list.Add(name)) return;
+    char text[200];
+    std::snprintf(text, sizeof text, Text(ignoreList ? IDS_ADDED_TO_IGNORE_LIST : IDS_ADDED_TO_QUICK_LIST),
+                  name.c_str());
+    {
+        ModalScope modal(*app_.mainWindow);
+        ShowMessageBox(mainDialog, {text, Text(IDS_QUICK_ADDING_CAPTION), BoxButtons::Ok, BoxIcon::Information});
+    }
+    if (!app_.ShuttingDown()) ApplySettings(app_); // unless a session end came meanwhile
+}
+
+bool ProgramMainWindowHost::InAutoReplyMode()
+{
+    return app_.InAutoReplyMode();
+}
+
+std::vector<std::string> ProgramMainWindowHost::QuickAnswers()
+{
+    return app_.lists ? app_.lists->lists.answers.Entries() : std::vector<std::string>();
+}
+
+std::vector<std::string> ProgramMainWindowHost::AutoReplyDescriptions()
+{
+    std::vector<std::string> descriptions;
+    if (!app_.lists) return descriptions;
+    for (const AutoReply& reply : app_.lists->lists.autoReplies.Records())
+        descriptions.emplace_back(FieldText(reply.description));
+    return descriptions;
+}
+
+} // namespace kivet

@@ -1,0 +1,94 @@
+#include "messenger/app/receive_context.h"
+
+#include <ctime>
+
+#include "common/fixed_text.h"
+#include "messenger/history/win32/history_entry.h"
+#include "messenger/runtime/text_table.h"
+#include "messenger/resources/resource.h"
+
+namespace kivet {
+namespace {
+
+std::string NetworkName(const char (&field)[16])
+{
+    return std::string(FieldText(field));
+}
+
+} // namespace
+
+ReceiveSettings ProgramReceiveContext::Settings()
+{
+    const kivet::Settings& s = app_.settings;
+    return {s.IgnorWorkgroup != 0, s.ActiveIgnorList != 0, s.LogHistory != 0, app_.InAutoReplyMode(),
+            s.UseComputerName != 0};
+}
+
+std::string ProgramReceiveContext::LocalWorkgroup()
+{
+    return app_.network ? NetworkName(app_.network->workgroupName) : std::string();
+}
+
+std::string ProgramReceiveContext::LocalComputer()
+{
+    return app_.network ? NetworkName(app_.network->computerName) : std::string();
+}
+
+std::string ProgramReceiveContext::LocalUser()
+{
+    return app_.network ? NetworkName(app_.network->userName) : std::string();
+}
+
+bool ProgramReceiveContext::InIgnoreList(std::string_view sender)
+{
+    return app_.lists->lists.ignore.Contains(sender);
+}
+
+bool ProgramReceiveContext::IsMemberOfGroup(std::string_view group)
+{
+    return app_.lists->lists.networkGroups.Contains(group) || app_.relay.serverGroups.Contains(group);
+}
+
+std::string ProgramReceiveContext::AutoReplyMessage()
+{
+    return app_.lists->autoReply.Text();
+}
+
+std::string ProgramReceiveContext::ReceivedAtNow()
+{
+    std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_s(&local, &now);
+    const char* format = Text(IDS_RECEIVED_AT_FORMAT);
+    char buf[50] = {};
+    std::strftime(buf, sizeof buf, *format ? format : "%d %B %Y %H:%M:%S", &local);
+    return buf;
+}
+
+// Name look-ups over NetBIOS arrive with the sending path and the network browser; until then a
+// three-field sender cannot be answered automatically.
+std::optional<std::string> ProgramReceiveContext::ResolveName(std::string_view)
+{
+    return std::nullopt;
+}
+std::optional<std::string> ProgramReceiveContext::ConfirmByAdapterStatus(std::string_view)
+{
+    return std::nullopt;
+}
+
+void ProgramReceiveContext::WriteIncomingHistory(const MessageRecord& record)
+{
+    RecordIncomingInHistory(record);
+}
+
+void ProgramReceiveContext::WriteOutgoingHistory(std::string_view recipient, std::string_view text)
+{
+    RecordOutgoingInHistory(recipient, text);
+}
+
+void ProgramReceiveContext::Pause(unsigned milliseconds)
+{
+    Sleep(milliseconds);
+}
+
+} // namespace kivet

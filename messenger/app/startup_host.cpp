@@ -1,0 +1,158 @@
+#include "messenger/app/startup_host.h"
+
+#include <windows.h>
+#include <commctrl.h>
+#include <ole2.h>
+
+#include "messenger/browser/win32/network_state_win32.h"
+#include "messenger/resources/resource.h"
+#include "messenger/runtime/command_line.h"
+#include "messenger/app/frame_window.h"
+#include "messenger/app/startup_worker.h"
+#include "messenger/runtime/win32/message_box_win32.h"
+
+namespace kivet {
+namespace {
+
+constexpr UINT kInstanceReplyMs = 30000;
+
+// Lets the running instance bring its window to the front when this start asks it to; the call
+// exists from Windows 98 and 2000 on, so it is looked up at run time.
+void AllowToComeForward(HWND running)
+{
+    using AllowFn = BOOL(WINAPI*)(DWORD);
+    HMODULE user = GetModuleHandleA("user32.dll");
+    auto allow =
+        user ? reinterpret_cast<AllowFn>(reinterpret_cast<void*>(GetProcAddress(user, "AllowSetForegroundWindow")))
+             : nullptr;
+    DWORD processId = 0;
+    GetWindowThreadProcessId(running, &processId);
+    if (allow && processId) allow(processId);
+}
+
+} // namespace
+
+void Win32StartupHost::InitCommonControlsAndOle()
+{
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+    OleInitialize(nullptr);
+}
+
+void Win32StartupHost::LoadStartupStrings()
+{
+    ProgramFiles& p = app_.files;
+    LoadStringA(p.instance, IDS_APP_TITLE, p.className, sizeof p.className);
+    LoadStringA(p.instance, IDS_NO_NETWORK, p.noNetworkText, sizeof p.noNetworkText);
+}
+
+std::string Win32StartupHost::StartupString(unsigned id)
+{
+    return id == IDS_NO_NETWORK ? app_.files.noNetworkText : app_.files.className;
+}
+
+bool Win32StartupHost::NetworkPresent()
+{
+    return GetSystemMetrics(SM_NETWORK) != 0;
+}
+
+BoxAnswer Win32StartupHost::ShowBox(const BoxSpec& box)
+{
+    return ShowMessageBox(nullptr, box);
+}
+
+std::string Win32StartupHost::ProgramDirectory()
+{
+    ProgramFiles& p = app_.files;
+    if (p.programDirectory.empty()) {
+        char path[MAX_PATH] = {};
+        DWORD n = GetModuleFileNameA(nullptr, path, sizeof path);
+        p.programPath.assign(path, n < sizeof path ? n : 0);
+        std::string::size_type slash = p.programPath.rfind('\\');
+        p.programDirectory = slash == std::string::npos ? std::string() : p.programPath.substr(0, slash + 1);
+    }
+    return p.programDirectory;
+}
+
+std::string Win32StartupHost::CommandArguments()
+{
+    ProgramDirectory();
+    return std::string(SkipProgramName(GetCommandLineA(), app_.files.programPath));
+}
+
+bool Win32StartupHost::SendToRunningInstance(unsigned message, unsigned wParam)
+{
+    HWND running = FindWindowA(app_.files.className, nullptr);
+    if (!running) return false;
+    AllowToComeForward(running);
+    // A hung instance must not hang this one too.
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(running, message, wParam, 0, SMTO_ABORTIFHUNG, kInstanceReplyMs, &ignored);
+    return true;
+}
+
+void Win32StartupHost::CreateNetworkState()
+{
+    app_.network = kivet::CreateNetworkState();
+}
+
+void Win32StartupHost::DestroyNetworkState()
+{
+    kivet::DestroyNetworkState(app_.network);
+    app_.network = nullptr;
+}
+
+bool Win32StartupHost::EnumerateAdapters()
+{
+    return kivet::EnumerateAdapters(*app_.network);
+}
+
+void Win32StartupHost::FillLocalNames()
+{
+    kivet::FillLocalNames(*app_.network);
+}
+
+OsVersion Win32StartupHost::QueryOsVersion()
+{
+    OSVERSIONINFOEXA extended{};
+    extended.dwOSVersionInfoSize = sizeof extended;
+    if (GetVersionExA(reinterpret_cast<OSVERSIONINFOA*>(&extended)))
+        return {true, extended.dwPlatformId, extended.dwMajorVersion, extended.dwMinorVersion};
+    OSVERSIONINFOA basic{};
+    basic.dwOSVersionInfoSize = sizeof basic;
+    if (GetVersionExA(&basic)) return {true, basic.dwPlatformId, basic.dwMajorVersion, basic.dwMinorVersion};
+    return {};
+}
+
+void Win32StartupHost::StartStartupWorker()
+{
+    app_.threads.startupWorker = kivet::StartStartupWorker(app_);
+}
+
+void Win32StartupHost::SendToRecipients(const std::vector<std::string>&, const std::string&)
+{
+    // The datagram writers and name resolution of the sending path deliver send mode's text;
+    // until they exist, send mode ends without sending.
+}
+
+bool Win32StartupHost::CreateFrameWindow()
+{
+    return kivet::CreateFrameWindow(app_);
+}
+
+int Win32StartupHost::RunMessageLoop()
+{
+    Application& a = app_;
+    a.accelerators = LoadAcceleratorsA(a.files.instance, MAKEINTRESOURCEA(IDR_ACCELERATORS));
+    MSG msg{};
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        HWND main = a.MainDialog();
+        if (main && a.accelerators && TranslateAcceleratorA(main, a.accelerators, &msg)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    if (a.frame) DestroyWindow(a.frame);
+    return static_cast<int>(msg.wParam);
+}
+
+} // namespace kivet
