@@ -62,6 +62,14 @@ protected:
         provider->network.push_back({"OFFICE", names});
     }
 
+    // A log for tests that abandon a scan: the abandoned thread may still write to it after the
+    // test, as the program's own log outlives every thread.
+    void UseLastingLog()
+    {
+        static RecordingLog* lasting = new RecordingLog;
+        log = std::shared_ptr<RecordingLog>(lasting, [](RecordingLog*) {});
+    }
+
     // Starts a scan and waits for its end.
     void Scan(NetworkBrowser& browser, std::vector<std::string> quickList = {})
     {

@@ -263,6 +263,7 @@ TEST_F(NetworkScanTest, OneScanAtATime)
 TEST_F(NetworkScanTest, StopAbandonsTheScanAndPublishesNothing)
 {
     AddComputers(30); // workers of 10, 10, 10 and 0 computers
+    UseLastingLog();
     auto browser = Start();
     browser->SetScanObserver(observer);
     lan->HoldQueries();
@@ -284,6 +285,7 @@ TEST_F(NetworkScanTest, StopAbandonsTheScanAndPublishesNothing)
 TEST_F(NetworkScanTest, StopDuringTheRetrievalLeavesTheThreadToEndByItself)
 {
     AddComputers(3);
+    UseLastingLog();
     auto browser = Start();
     hosts->names = {{"192.168.1.11", "pc1"}};
     lan->HoldQueries();
