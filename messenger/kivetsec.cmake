@@ -1,6 +1,5 @@
 # kivetsec.exe: the portable core plus the Win32 windows, registry, NetBIOS and resources.
 add_library(kivet_win32 STATIC
-    browser/win32/network_state_win32.cpp
     mainwindow/win32/apply_settings.cpp
     mainwindow/win32/main_dialog.cpp
     mainwindow/win32/tray_icon.cpp
@@ -31,14 +30,14 @@ add_library(kivet_win32 STATIC
     transport/win32/receive_context_win32.cpp
     transport/win32/relay_state.cpp
     history/win32/history_entry.cpp
-    browser/win32/netbios_names.cpp
+    lists/win32/netbios_names.cpp
     lists/win32/process_lists.cpp
     lists/win32/set_auto_reply_dialog.cpp
     mainwindow/win32/toolbar_dropdowns.cpp
     mainwindow/win32/tree_image_list.cpp
     mainwindow/win32/window_queries.cpp
 )
-target_link_libraries(kivet_win32 PUBLIC kivet_runtime kivet_lists uuid oleaut32 kivet_transport kivet_store kivet_relay winmm netapi32 wsock32 comctl32 ole32 shell32 user32 gdi32 advapi32)
+target_link_libraries(kivet_win32 PUBLIC kivet_runtime kivet_browser_win32 kivet_lists uuid oleaut32 kivet_transport kivet_store kivet_relay winmm netapi32 wsock32 comctl32 ole32 shell32 user32 gdi32 advapi32)
 
 add_executable(kivetsec WIN32 runtime/win32/winmain.cpp resources/kivetsec.rc)
 target_link_libraries(kivetsec PRIVATE kivet_win32)

@@ -5,6 +5,7 @@
 #include <nb30.h>
 
 #include "common/fixed_text.h"
+#include "messenger/browser/win32/system_netbios.h"
 
 namespace kivet {
 namespace {
@@ -33,15 +34,7 @@ void DestroyNetworkState(NetworkState* state)
 
 bool ResetAdapterOnce(uint8_t lana)
 {
-    enum class Reset : uint8_t { NotYet, Done, Failed };
-    static Reset adapters[256] = {};
-    if (adapters[lana] == Reset::NotYet) {
-        NCB ncb{};
-        ncb.ncb_command = NCBRESET;
-        ncb.ncb_lana_num = lana;
-        adapters[lana] = Netbios(&ncb) == NRC_GOODRET ? Reset::Done : Reset::Failed;
-    }
-    return adapters[lana] == Reset::Done;
+    return SystemNetBios()->Reset(lana) == NRC_GOODRET;
 }
 
 bool EnumerateAdapters(NetworkState& state)

@@ -19,7 +19,8 @@ bool EnumerateAdapters(NetworkState& state);
 
 // Resets the adapter for this process the first time it is used (the system wants a reset before
 // names are added); later calls do nothing, so names added since are kept. False when the reset
-// failed, and then the adapter is not used.
+// failed, and then the adapter is not used. Shares its record of reset adapters with
+// SystemNetBios().
 bool ResetAdapterOnce(uint8_t lana);
 
 // The local computer and logon names from the system, each cut to 15 characters.

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "messenger/browser/win32/netbios_names.h"
+#include "messenger/lists/win32/netbios_names.h"
 #include "messenger/runtime/win32/registry_store_win32.h"
 #include "messenger/transport/win32/win32_codec.h"
 

@@ -1,4 +1,4 @@
-#include "messenger/browser/win32/netbios_names.h"
+#include "messenger/lists/win32/netbios_names.h"
 
 #include <windows.h>
 #include <nb30.h>
