@@ -4,6 +4,7 @@
 
 #include "common/fixed_text.h"
 #include "messenger/browser/browser_platform.h"
+#include "messenger/browser/details_values.h"
 #include "messenger/browser/name_checks.h"
 #include "messenger/browser/scan_schedule.h"
 #include "messenger/browser/sender_lookup.h"
@@ -169,6 +170,22 @@ TEST(SenderLookUp, BrowsePathOnlyForPlainComputerNames)
         EXPECT_EQ(BrowsePathFor(hostile), std::nullopt) << hostile;
     }
     EXPECT_EQ(BrowsePathFor(std::string("PC\0X", 4)), std::nullopt);
+}
+
+TEST(DetailsWindowValues, NormalisedNamesAndNotAvailable)
+{
+    ResolutionRecord record;
+    CopyCut(record.computerName, "PC-07");
+    CopyCut(record.workgroupName, "OFFICE");
+    CopyCut(record.ipAddress, "192.168.1.7");
+    EXPECT_EQ(DetailsValues(record, AsciiCodec()),
+              (std::array<std::string, 5>{"Pc-07", "N/A", "OFFICE", "N/A", "192.168.1.7"}));
+    CopyCut(record.userName, "jSMITH");
+    CopyCut(record.macAddress, "000c29abcd07");
+    EXPECT_EQ(DetailsValues(record, AsciiCodec())[1], "Jsmith");
+    EXPECT_EQ(DetailsValues(record, AsciiCodec())[3], "000c29abcd07");
+    EXPECT_EQ(DetailsValues(ResolutionRecord{}, AsciiCodec()),
+              (std::array<std::string, 5>{"N/A", "N/A", "N/A", "N/A", "N/A"}));
 }
 
 } // namespace
