@@ -1,5 +1,8 @@
 #include "messenger/browser/network_browser.h"
 
+#include <algorithm>
+#include <system_error>
+
 #include "common/fixed_text.h"
 #include "messenger/browser/adapter_status_names.h"
 #include "messenger/browser/browser_shared.h"
