@@ -4,8 +4,8 @@
 
 namespace kivet {
 
-ListObjects::ListObjects(NetworkState* const& network)
-    : names(network), lists(registry, SystemCodec()), autoReply(registry, names)
+ListObjects::ListObjects(const std::unique_ptr<NetworkBrowser>& browser)
+    : names(browser), lists(registry, SystemCodec()), autoReply(registry, names)
 {
 }
 

@@ -8,8 +8,9 @@
 #include <memory>
 #include <string>
 
-#include "messenger/browser/network_state.h"
-#include "messenger/browser/win32/netbios_names.h"
+#include "messenger/browser/adapter_names.h"
+#include "messenger/browser/network_browser.h"
+#include "messenger/browser/win32/sockets_session.h"
 #include "messenger/lists/auto_reply_mode.h"
 #include "messenger/lists/personal_lists.h"
 #include "messenger/mainwindow/win32/main_window.h"
@@ -44,14 +45,13 @@ struct MailslotHandles {
 // Threads and handles the program's life starts and ends.
 struct ProgramThreads {
     HANDLE startupWorker = nullptr;
-    HANDLE scanThread = nullptr; // the network scan, once it runs
 };
 
 // The personal lists and Auto-Reply mode over the registry, alive while the frame window is.
 struct ListObjects {
-    explicit ListObjects(NetworkState* const& network);
+    explicit ListObjects(const std::unique_ptr<NetworkBrowser>& browser);
     Win32Registry registry;
-    Win32NetBiosNames names;
+    AdapterNames names;
     PersonalLists lists;
     AutoReplyMode autoReply;
 };
@@ -71,8 +71,9 @@ public:
     ReceiptTable receipts;
     RelayObjects relay;
     std::unique_ptr<ListObjects> lists; // created with the frame window, deleted with it
-    NetworkState* network = nullptr;    // created at start-up, destroyed at shutdown
-    bool networkInUse = false;          // a worker that would not end still writes into it
+    std::unique_ptr<SocketsSession> sockets;  // Windows Sockets, from start-up to shutdown
+    std::unique_ptr<NetworkBrowser> browser;  // the network identity and scans, as long as the sockets
+    bool browserInUse = false;                // a start-up worker that would not end still works with it
     MailslotHandles mailslots;
     ProgramThreads threads;
 
@@ -93,6 +94,8 @@ public:
     char contextMenuName[20] = {};
 
     HWND MainDialog() const { return mainWindow ? mainWindow->dialog : nullptr; }
+    // The local names as the browser has them, empty before start-up and after shutdown.
+    NetworkState Identity() const { return browser ? browser->Identity() : NetworkState{}; }
     bool InAutoReplyMode() const { return lists && lists->autoReply.On(); }
     bool ShuttingDown() const { return mainWindow && mainWindow->shuttingDown; }
 };

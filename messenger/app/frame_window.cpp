@@ -1,6 +1,7 @@
 #include "messenger/app/frame_window.h"
 
 #include "common/fixed_text.h"
+#include "messenger/app/logon_name.h"
 #include "messenger/app/main_window_host.h"
 #include "messenger/mainwindow/win32/main_dialog.h"
 #include "messenger/mainwindow/win32/tray_icon.h"
@@ -54,19 +55,11 @@ void InitialiseRegistry(Application& app)
     WriteAction("Registry initialization complete.");
 }
 
-std::string LogonName()
-{
-    char name[256] = {};
-    DWORD size = sizeof name;
-    if (!GetUserNameA(name, &size)) return std::string();
-    return name;
-}
-
 void InitialiseIniFile(Application& app)
 {
     WriteAction("INI file initialization...");
     ProgramFiles& files = app.files;
-    files.logonName = LogonName();
+    files.logonName = SystemLogonName();
     files.iniPath = files.programDirectory + IniFileName(files.logonName);
     ProfileIniFile ini(files.iniPath);
     LoadIniSettings(ini, app.settings);
@@ -114,7 +107,7 @@ BOOL Frame_OnCreate(Application& app, HWND hwnd)
     app.frame = hwnd;
     DescribeWindowResources(app);
     LoadTextsAndMenus(app);
-    app.lists = std::make_unique<ListObjects>(app.network);
+    app.lists = std::make_unique<ListObjects>(app.browser);
     CreateFonts(app.windowResources);
     LoadRichEditLibrary(app);
     InitialiseRegistry(app);

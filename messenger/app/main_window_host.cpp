@@ -3,6 +3,8 @@
 #include <cstdio>
 
 #include "common/fixed_text.h"
+#include "common/win32/win32_codec.h"
+#include "messenger/browser/win32/sender_commands.h"
 #include "messenger/app/apply_settings.h"
 #include "messenger/app/auto_reply_commands.h"
 #include "messenger/app/history_commands.h"
@@ -28,6 +30,38 @@ void Exit(Application& app)
     Win32ShutdownHost host(app);
     RunExitCommand(host, ProcessActionLog());
     app.exitQuestionOpen = false;
+}
+
+// The name, cut at the first blank, goes to the list; a name already there is not added again and
+// nothing is said.
+void AddSenderToList(Application& app, HWND mainDialog, std::string_view sender, bool ignoreList)
+{
+    NameList& list = ignoreList ? app.lists->lists.ignore : app.lists->lists.quick;
+    std::string name = QuickAddName(sender);
+    if (name.empty() || !list.Add(name)) return;
+    char text[200];
+    std::snprintf(text, sizeof text, Text(ignoreList ? IDS_ADDED_TO_IGNORE_LIST : IDS_ADDED_TO_QUICK_LIST),
+                  name.c_str());
+    {
+        ModalScope modal(*app.mainWindow);
+        ShowMessageBox(mainDialog, {text, Text(IDS_QUICK_ADDING_CAPTION), BoxButtons::Ok, BoxIcon::Information});
+    }
+    if (!app.ShuttingDown()) ApplySettings(app); // unless a session end came meanwhile
+}
+
+// "Message details" (F3): what the network says of the sender, in the Details window.
+void ShowDetailsOfSender(Application& app, HWND mainDialog, std::string_view sender)
+{
+    if (!app.browser) return;
+    ModalScope modal(*app.mainWindow);
+    ShowSenderDetails(mainDialog, *app.browser, sender, SystemCodec(), ProcessActionLog(),
+                      [] {});
+}
+
+// "Browse computer": the sender's computer opened with the shell.
+void BrowseComputerOfSender(Application& app, HWND mainDialog, std::string_view sender)
+{
+    if (app.browser) BrowseSenderComputer(mainDialog, *app.browser, sender);
 }
 
 } // namespace
@@ -76,21 +110,14 @@ void ProgramMainWindowHost::OnContextMenuSend(HWND mainDialog)
     OpenSendDialog(mainDialog, handOver);
 }
 
-// The name, cut at the first blank, goes to the list; a name already there is not added again and
-// nothing is said.
-void ProgramMainWindowHost::AddSenderToList(HWND mainDialog, std::string_view sender, bool ignoreList)
+void ProgramMainWindowHost::RunSenderCommand(HWND mainDialog, WORD command, std::string_view sender)
 {
-    NameList& list = ignoreList ? app_.lists->lists.ignore : app_.lists->lists.quick;
-    std::string name = QuickAddName(sender);
-    if (name.empty() || !list.Add(name)) return;
-    char text[200];
-    std::snprintf(text, sizeof text, Text(ignoreList ? IDS_ADDED_TO_IGNORE_LIST : IDS_ADDED_TO_QUICK_LIST),
-                  name.c_str());
-    {
-        ModalScope modal(*app_.mainWindow);
-        ShowMessageBox(mainDialog, {text, Text(IDS_QUICK_ADDING_CAPTION), BoxButtons::Ok, BoxIcon::Information});
+    switch (command) {
+    case IDM_ADD_QUICK_LIST: AddSenderToList(app_, mainDialog, sender, false); break;
+    case IDM_ADD_IGNORE_LIST: AddSenderToList(app_, mainDialog, sender, true); break;
+    case IDM_MESSAGE_DETAILS: ShowDetailsOfSender(app_, mainDialog, sender); break;
+    case IDM_BROWSE_COMPUTER: BrowseComputerOfSender(app_, mainDialog, sender); break;
     }
-    if (!app_.ShuttingDown()) ApplySettings(app_); // unless a session end came meanwhile
 }
 
 bool ProgramMainWindowHost::InAutoReplyMode()

@@ -16,7 +16,7 @@ public:
     void OnTimer(HWND mainDialog, UINT_PTR timer) override;
     void OnEndSession() override;
     void OnContextMenuSend(HWND mainDialog) override;
-    void AddSenderToList(HWND mainDialog, std::string_view sender, bool ignoreList) override;
+    void RunSenderCommand(HWND mainDialog, WORD command, std::string_view sender) override;
     bool InAutoReplyMode() override;
     std::vector<std::string> QuickAnswers() override;
     std::vector<std::string> AutoReplyDescriptions() override;

@@ -26,17 +26,17 @@ ReceiveSettings ProgramReceiveContext::Settings()
 
 std::string ProgramReceiveContext::LocalWorkgroup()
 {
-    return app_.network ? NetworkName(app_.network->workgroupName) : std::string();
+    return NetworkName(app_.Identity().workgroupName);
 }
 
 std::string ProgramReceiveContext::LocalComputer()
 {
-    return app_.network ? NetworkName(app_.network->computerName) : std::string();
+    return NetworkName(app_.Identity().computerName);
 }
 
 std::string ProgramReceiveContext::LocalUser()
 {
-    return app_.network ? NetworkName(app_.network->userName) : std::string();
+    return NetworkName(app_.Identity().userName);
 }
 
 bool ProgramReceiveContext::InIgnoreList(std::string_view sender)
@@ -65,15 +65,14 @@ std::string ProgramReceiveContext::ReceivedAtNow()
     return buf;
 }
 
-// Name look-ups over NetBIOS arrive with the sending path and the network browser; until then a
-// three-field sender cannot be answered automatically.
-std::optional<std::string> ProgramReceiveContext::ResolveName(std::string_view)
+std::optional<std::string> ProgramReceiveContext::ResolveName(std::string_view name)
 {
-    return std::nullopt;
+    return app_.browser ? app_.browser->ResolvedComputer(name) : std::nullopt;
 }
-std::optional<std::string> ProgramReceiveContext::ConfirmByAdapterStatus(std::string_view)
+
+std::optional<std::string> ProgramReceiveContext::ConfirmByAdapterStatus(std::string_view sender)
 {
-    return std::nullopt;
+    return app_.browser ? app_.browser->ConfirmByAdapterStatus(sender) : std::nullopt;
 }
 
 void ProgramReceiveContext::WriteIncomingHistory(const MessageRecord& record)

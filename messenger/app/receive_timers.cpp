@@ -75,8 +75,13 @@ void OnAutoReplyTimer(Application& app)
     PollAutoReply(reader, writer, SystemCodec(), context, answer);
 }
 
-// The minute tick, running only while automatic scans are on: the relay server's refresh (the
-// network scan schedule joins it with the network browser).
+std::vector<std::string> QuickListNames(const Application& app)
+{
+    return app.lists ? app.lists->lists.quick.Entries() : std::vector<std::string>();
+}
+
+// The minute tick, running only while automatic scans are on: the relay server's refresh and the
+// network scan's schedule.
 void OnMinuteTimer(Application& app)
 {
     RelayNames names = CurrentRelayNames(app);
@@ -84,6 +89,16 @@ void OnMinuteTimer(Application& app)
     Win32MailslotReader reader(app.mailslots.relayClient);
     RunRelayMinute(app.settings.UseServer != 0, names.Identity(), app.relay.minutes, reader, app.relay.serverGroups,
                    SystemCodec(), writer);
+    if (app.browser) app.browser->OnScanMinute(app.scanDelay, [&app] { return QuickListNames(app); });
+}
+
+// With automatic scans the main window starts the first scan and the minute timer.
+void StartScanSchedule(Application& app)
+{
+    SetTimer(app.MainDialog(), kTimerAutoScan, kMinuteMs, nullptr);
+    if (!app.browser) return;
+    app.browser->ResetScanSchedule();
+    app.browser->StartScan(QuickListNames(app));
 }
 
 } // namespace
@@ -105,7 +120,7 @@ void StartReceiveTimers(Application& app)
     HWND mainDialog = app.MainDialog();
     SetTimer(mainDialog, kTimerPlainPoll, kPollPeriodMs, nullptr);
     SetTimer(mainDialog, kTimerGroupPoll, kPollPeriodMs, nullptr);
-    if (app.settings.AutoScan) SetTimer(mainDialog, kTimerAutoScan, kMinuteMs, nullptr);
+    if (app.settings.AutoScan) StartScanSchedule(app);
 }
 
 bool OnReceiveTimer(Application& app, UINT_PTR timer)

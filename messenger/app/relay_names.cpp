@@ -11,10 +11,9 @@ RelayNames CurrentRelayNames(const Application& app)
     Win32Registry registry;
     RelayNames names;
     names.server = ReadServer(registry);
-    if (const NetworkState* network = app.network) {
-        names.user = std::string(FieldText(network->userName));
-        names.computer = std::string(FieldText(network->computerName));
-    }
+    const NetworkState identity = app.Identity();
+    names.user = std::string(FieldText(identity.userName));
+    names.computer = std::string(FieldText(identity.computerName));
     return names;
 }
 

@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include "messenger/app/mailslot_setup_host.h"
-#include "messenger/browser/win32/network_state_win32.h"
 #include "messenger/mainwindow/win32/main_dialog.h"
 #include "messenger/mainwindow/win32/main_view.h"
 #include "messenger/mainwindow/win32/rich_emoticons.h"
@@ -114,11 +113,11 @@ void Win32ShutdownHost::StopTrayBlinking()
     app_.mainWindow->blinking.tray = false;
 }
 
+// The scan stops whatever it is doing; a thread still inside a network call is left to finish on
+// its own and publishes nothing.
 void Win32ShutdownHost::TerminateScanThread()
 {
-    HANDLE& scan = app_.threads.scanThread;
-    if (scan) TerminateThread(scan, 1);
-    CloseAndClear(scan);
+    if (app_.browser) app_.browser->StopScan();
 }
 
 void Win32ShutdownHost::CloseWorkerAndMailslotHandles()
@@ -126,7 +125,7 @@ void Win32ShutdownHost::CloseWorkerAndMailslotHandles()
     // The start-up worker fills the network state destroyed next; let it finish first.
     HANDLE& worker = app_.threads.startupWorker;
     if (worker && WaitForSingleObject(worker, kWorkerWaitMs) != WAIT_OBJECT_0)
-        app_.networkInUse = true; // still writing into it: the state is left to the end of the process
+        app_.browserInUse = true; // still working with it: the browser is left to the end of the process
     CloseAndClear(worker);
     CloseProgramMailslots(app_);
 }
@@ -135,9 +134,13 @@ void Win32ShutdownHost::DestroyNetworkState()
 {
     // The away name is taken off the adapter while the adapter state is still there.
     if (app_.InAutoReplyMode()) app_.lists->autoReply.LeaveAutoReplyMode();
-    if (app_.networkInUse) return;
-    kivet::DestroyNetworkState(app_.network);
-    app_.network = nullptr;
+    if (app_.browserInUse) {
+        (void)app_.browser.release();
+        (void)app_.sockets.release();
+        return;
+    }
+    app_.browser.reset();
+    app_.sockets.reset();
 }
 
 // The main window draws nothing of its own yet, so it holds no device contexts.

@@ -4,7 +4,12 @@
 #include <commctrl.h>
 #include <ole2.h>
 
-#include "messenger/browser/win32/network_state_win32.h"
+#include "common/win32/win32_codec.h"
+#include "messenger/browser/win32/system_netbios.h"
+#include "messenger/browser/win32/win32_host_lookup.h"
+#include "messenger/browser/win32/win32_local_system.h"
+#include "messenger/browser/win32/win32_network_provider.h"
+#include "messenger/runtime/action_log.h"
 #include "messenger/resources/resource.h"
 #include "messenger/runtime/command_line.h"
 #include "messenger/app/frame_window.h"
@@ -91,25 +96,37 @@ bool Win32StartupHost::SendToRunningInstance(unsigned message, unsigned wParam)
     return true;
 }
 
+// Windows Sockets 1.1 first, then the browser over the system's NetBIOS, network provider and host
+// look-ups.
 void Win32StartupHost::CreateNetworkState()
 {
-    app_.network = kivet::CreateNetworkState();
+    app_.sockets = std::make_unique<SocketsSession>();
+    BrowserSeams seams;
+    seams.netbios = SystemNetBios();
+    seams.provider = std::make_shared<Win32NetworkProvider>();
+    seams.hosts = std::make_shared<Win32HostLookup>();
+    seams.system = std::make_shared<Win32LocalSystem>();
+    seams.codec = &SystemCodec();
+    seams.log = &ProcessActionLog();
+    seams.clock = LocalTimeNow;
+    app_.browser = std::make_unique<NetworkBrowser>(std::move(seams), BrowserPlatformFor(QueryOsVersion()));
 }
 
 void Win32StartupHost::DestroyNetworkState()
 {
-    kivet::DestroyNetworkState(app_.network);
-    app_.network = nullptr;
+    app_.browser.reset();
+    app_.sockets.reset();
 }
 
 bool Win32StartupHost::EnumerateAdapters()
 {
-    return kivet::EnumerateAdapters(*app_.network);
+    return app_.browser->EnumerateAdapters();
 }
 
+// Send mode: the local names (and their registration), without a scan.
 void Win32StartupHost::FillLocalNames()
 {
-    kivet::FillLocalNames(*app_.network);
+    app_.browser->RunStartupWork(true, {});
 }
 
 OsVersion Win32StartupHost::QueryOsVersion()

@@ -13,6 +13,18 @@ const char kCaption[] = "Kivet Secure Messenger";
 const char kRegistryKey[] = "Software\\Ostrel\\Kivet Secure Messenger";
 const char kVerbKey[] = "Network\\Shell\\Message...";
 
+// The start-up worker retrieves the domain list beside the main thread; its lines may come at any
+// point of the log.
+std::vector<std::string> StartupWorkerLinesRemoved(std::vector<std::string> actions)
+{
+    const std::string worker[] = {"Retrieving computer names on the network...",
+                                  "Retrieving computer names on the network complete."};
+    actions.erase(std::remove_if(actions.begin(), actions.end(),
+                                 [&](const std::string& a) { return a == worker[0] || a == worker[1]; }),
+                  actions.end());
+    return actions;
+}
+
 class ProgramLife : public ::testing::Test {
 protected:
     void SetUp() override
@@ -107,7 +119,7 @@ TEST_F(ProgramLife, LogKeyWritesTheHeaderAndTheStartUpSteps)
         "Create Group maiboxes...",
         "Create Group maiboxes complete.",
     };
-    EXPECT_EQ(LogActions(log), expected);
+    EXPECT_EQ(StartupWorkerLinesRemoved(LogActions(log)), expected);
 }
 
 TEST_F(ProgramLife, WithoutTheLogKeyNoLogIsWritten)
@@ -179,14 +191,14 @@ TEST_F(ProgramLife, ExitAnsweredYesRunsTheShutdownInOrder)
     WriteIni("[SENDING]\r\nActivateContextMenu=1\r\n");
     ASSERT_TRUE(StartAndWaitForMainWindow(program, folder, "/l"));
     EXPECT_TRUE(RegistryKeyExists(HKEY_CLASSES_ROOT, std::string(kVerbKey) + "\\Command"));
-    std::size_t before = LogActions(Log()).size();
+    std::size_t before = StartupWorkerLinesRemoved(LogActions(Log())).size();
 
     ASSERT_TRUE(ExitProgram(program));
     DWORD code = 1;
     program.WaitExit(0, &code);
     EXPECT_EQ(code, 0u);
 
-    std::vector<std::string> actions = LogActions(Log());
+    std::vector<std::string> actions = StartupWorkerLinesRemoved(LogActions(Log()));
     const std::vector<std::string> expected = {
         "Processing Exit command...",
         "Kill timers...",

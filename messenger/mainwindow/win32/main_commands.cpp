@@ -121,16 +121,11 @@ void About(MainWindow& w)
     ShowAboutDialog(w.resources.instance, w.dialog);
 }
 
-// Add to Quick List / Add to Ignore List act on the sender of the message shown.
-void AddSenderToQuickList(MainWindow& w)
+// The commands on the sender of the message shown.
+void RunOnCurrentSender(MainWindow& w, WORD id)
 {
     if (std::optional<MessageRecord> record = w.store.CurrentRecord())
-        w.host.AddSenderToList(w.dialog, FieldText(record->sender), false);
-}
-void AddSenderToIgnoreList(MainWindow& w)
-{
-    if (std::optional<MessageRecord> record = w.store.CurrentRecord())
-        w.host.AddSenderToList(w.dialog, FieldText(record->sender), true);
+        w.host.RunSenderCommand(w.dialog, id, FieldText(record->sender));
 }
 
 void Open(MainWindow& w)
@@ -169,16 +164,17 @@ constexpr CommandRoute kRoutes[] = {
     {IDM_ABOUT, About},
     {IDM_TRAY_ABOUT, About},
     {IDM_TRAY_OPEN, Open},
-    {IDM_ADD_QUICK_LIST, AddSenderToQuickList},
-    {IDM_ADD_IGNORE_LIST, AddSenderToIgnoreList},
     {IDM_HIDE, Hide},
 };
 
-// Commands whose windows (send dialog, options, details, transfer, update check) are not part of
-// the program yet: shown greyed, never silently ignored.
+// The commands on the current message's sender, carried out by the host.
+constexpr WORD kSenderCommands[] = {IDM_ADD_QUICK_LIST, IDM_ADD_IGNORE_LIST, IDM_MESSAGE_DETAILS, IDM_BROWSE_COMPUTER};
+
+// Commands whose windows (send dialog, options, transfer, update check) are not part of the
+// program: shown greyed, never silently ignored.
 constexpr UINT kUnavailable[] = {
-    IDM_NEW,     IDM_REPLY,        IDM_TRAY_NEW,      IDM_TRAY_REPLY,      IDM_SEND_FILE,       IDM_ACCEPT_FILES,
-    IDM_OPTIONS, IDM_TRAY_OPTIONS, IDM_CHECK_UPDATES, IDM_MESSAGE_DETAILS, IDM_BROWSE_COMPUTER,
+    IDM_NEW,          IDM_REPLY,   IDM_TRAY_NEW,     IDM_TRAY_REPLY,    IDM_SEND_FILE,
+    IDM_ACCEPT_FILES, IDM_OPTIONS, IDM_TRAY_OPTIONS, IDM_CHECK_UPDATES,
 };
 
 void CheckBoth(const MainWindow& w, UINT mainId, UINT trayId, bool on)
@@ -192,6 +188,11 @@ void CheckBoth(const MainWindow& w, UINT mainId, UINT trayId, bool on)
 
 bool RunMainCommand(MainWindow& window, WORD id)
 {
+    for (WORD command : kSenderCommands)
+        if (command == id) {
+            RunOnCurrentSender(window, id); // nothing to do without a message
+            return true;
+        }
     for (const CommandRoute& route : kRoutes)
         if (route.id == id) {
             route.handler(window);

@@ -49,8 +49,10 @@ public:
     virtual void OnEndSession() = 0;
     // A later start handed a recipient over (Network Neighborhood "Message...").
     virtual void OnContextMenuSend(HWND mainDialog) = 0;
-    // Add to Quick List / Add to Ignore List for a sender.
-    virtual void AddSenderToList(HWND mainDialog, std::string_view sender, bool ignoreList) = 0;
+    // A command on a sender, from the main menu (the current message's sender) or from the names
+    // menu of the header (the sender it was opened for): Add to Quick List / Ignore List, Message
+    // details, Browse computer.
+    virtual void RunSenderCommand(HWND mainDialog, WORD command, std::string_view sender) = 0;
     virtual bool InAutoReplyMode() = 0;
     // The entries of the toolbar's drop-downs.
     virtual std::vector<std::string> QuickAnswers() = 0;

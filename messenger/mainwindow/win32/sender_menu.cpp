@@ -9,12 +9,22 @@
 namespace kivet {
 namespace {
 
-// Reading an Auto-Reply message and refreshing belong to the send dialog's names tree. The look-ups
-// behind Details and Browse come with the network browser, and the transfer with the transfer
-// component; until then those items are greyed as well.
-constexpr UINT kGreyed[] = {IDM_TREE_READ_AUTO_REPLY, IDM_TREE_REFRESH, IDM_TREE_DETAILS, IDM_TREE_BROWSE,
-                            IDM_TREE_TRANSFER};
-constexpr UINT kEnabled[] = {IDM_TREE_ADD_QUICK_LIST, IDM_TREE_ADD_IGNORE_LIST};
+// Reading an Auto-Reply message and refreshing belong to the send dialog's names tree, and the
+// transfer to the transfer component's windows: greyed here.
+constexpr UINT kGreyed[] = {IDM_TREE_READ_AUTO_REPLY, IDM_TREE_REFRESH, IDM_TREE_TRANSFER};
+constexpr UINT kEnabled[] = {IDM_TREE_ADD_QUICK_LIST, IDM_TREE_ADD_IGNORE_LIST, IDM_TREE_DETAILS, IDM_TREE_BROWSE};
+
+// The names menu's commands and the main menu's commands they stand for.
+WORD MainCommandOf(UINT treeCommand)
+{
+    switch (treeCommand) {
+    case IDM_TREE_ADD_QUICK_LIST: return IDM_ADD_QUICK_LIST;
+    case IDM_TREE_ADD_IGNORE_LIST: return IDM_ADD_IGNORE_LIST;
+    case IDM_TREE_DETAILS: return IDM_MESSAGE_DETAILS;
+    case IDM_TREE_BROWSE: return IDM_BROWSE_COMPUTER;
+    }
+    return 0;
+}
 
 } // namespace
 
@@ -38,10 +48,7 @@ void ShowSenderMenu(MainWindow& window)
     UINT chosen = static_cast<UINT>(
         TrackPopupMenu(names, TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD, at.x, at.y, 0, mainDialog, nullptr));
     PostMessageA(mainDialog, WM_NULL, 0, 0);
-    switch (chosen) {
-    case IDM_TREE_ADD_QUICK_LIST: window.host.AddSenderToList(mainDialog, sender, false); break;
-    case IDM_TREE_ADD_IGNORE_LIST: window.host.AddSenderToList(mainDialog, sender, true); break;
-    }
+    if (WORD command = MainCommandOf(chosen)) window.host.RunSenderCommand(mainDialog, command, sender);
 }
 
 } // namespace kivet
