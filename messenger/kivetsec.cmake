@@ -37,6 +37,10 @@ add_library(kivet_win32 STATIC
     mainwindow/win32/toolbar_dropdowns.cpp
     mainwindow/win32/tree_image_list.cpp
     mainwindow/win32/window_queries.cpp
+    runtime/win32/program_folder.cpp
+    runtime/win32/help_viewer.cpp
+    runtime/win32/language_menus.cpp
+    runtime/win32/language_pack_loader.cpp
 )
 target_link_libraries(kivet_win32 PUBLIC kivet_runtime kivet_lists uuid oleaut32 kivet_transport kivet_store kivet_relay winmm netapi32 wsock32 comctl32 ole32 shell32 user32 gdi32 advapi32)
 
