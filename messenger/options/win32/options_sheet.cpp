@@ -35,6 +35,31 @@ HINSTANCE ProgramModule()
     return GetModuleHandleA(nullptr);
 }
 
+const char kSheetProcProperty[] = "KivetOptionsSheetProc";
+
+// The sheet itself answers F1 while the focus is on its tabs or buttons.
+LRESULT CALLBACK SheetProc(HWND sheet, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    auto previous = reinterpret_cast<WNDPROC>(GetPropA(sheet, kSheetProcProperty));
+    switch (msg) {
+    case WM_HELP: ShowCurrentPageHelp(sheet); return TRUE;
+    case WM_NCDESTROY:
+        SetWindowLongPtrA(sheet, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
+        RemovePropA(sheet, kSheetProcProperty);
+        break;
+    }
+    return CallWindowProcA(previous, sheet, msg, wParam, lParam);
+}
+
+int CALLBACK SheetCallback(HWND sheet, UINT msg, LPARAM)
+{
+    if (msg == PSCB_INITIALIZED) {
+        LONG_PTR previous = SetWindowLongPtrA(sheet, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SheetProc));
+        SetPropA(sheet, kSheetProcProperty, reinterpret_cast<HANDLE>(previous));
+    }
+    return 0;
+}
+
 PROPSHEETPAGEA MakePage(PageSlot& slot)
 {
     const OptionsPageInfo& info = PageInfo(slot.page);
@@ -64,7 +89,7 @@ OptionsResult ShowOptionsSheet(HWND owner, OptionsPage firstPage, OptionsContext
 
     PROPSHEETHEADERA header = {};
     header.dwSize = sizeof header;
-    header.dwFlags = PSH_PROPSHEETPAGE | PSH_NOAPPLYNOW | PSH_HASHELP | PSH_USEICONID;
+    header.dwFlags = PSH_PROPSHEETPAGE | PSH_NOAPPLYNOW | PSH_HASHELP | PSH_USEICONID | PSH_USECALLBACK;
     header.hwndParent = owner;
     header.hInstance = ProgramModule();
     header.pszIcon = MAKEINTRESOURCEA(IDI_OPTIONS);
@@ -72,6 +97,7 @@ OptionsResult ShowOptionsSheet(HWND owner, OptionsPage firstPage, OptionsContext
     header.nPages = kOptionsPageCount;
     header.nStartPage = static_cast<UINT>(PageIndex(firstPage));
     header.ppsp = pages;
+    header.pfnCallback = SheetCallback;
     PropertySheetA(&header);
 
     SaveIniSettings(context.ini, context.settings);

@@ -22,11 +22,6 @@ void TickBoxes(HWND page, const PageSlot& slot)
         CheckDlgButton(page, box.control, slot.sheet->changes.Ticked(box.control) ? BST_CHECKED : BST_UNCHECKED);
 }
 
-void ShowPageHelp(const PageSlot& slot)
-{
-    ShowHelpTopic(PageInfo(slot.page).helpTopic);
-}
-
 BOOL Page_OnInitDialog(HWND page, const PROPSHEETPAGEA* sheetPage)
 {
     PageSlot* slot = reinterpret_cast<PageSlot*>(sheetPage->lParam);
@@ -65,15 +60,14 @@ BOOL Page_OnNotify(HWND page, const NMHDR* header)
     if (!slot) return FALSE;
     switch (header->code) {
     case PSN_APPLY: Page_OnApply(page, *slot); return TRUE;
-    case PSN_HELP: ShowPageHelp(*slot); return TRUE;
+    case PSN_HELP: ShowCurrentPageHelp(GetParent(page)); return TRUE;
     }
     return FALSE;
 }
 
 BOOL Page_OnHelp(HWND page)
 {
-    PageSlot* slot = SlotOf(page);
-    if (slot) ShowPageHelp(*slot);
+    ShowCurrentPageHelp(GetParent(page));
     return TRUE;
 }
 
@@ -116,6 +110,11 @@ void SetControlTexts(HWND dialog, const std::vector<ControlText>& texts)
         else
             SetDlgItemTextA(dialog, t.control, Text(t.stringId));
     }
+}
+
+void ShowCurrentPageHelp(HWND sheet)
+{
+    if (PageSlot* slot = SlotOf(PropSheet_GetCurrentPageHwnd(sheet))) ShowHelpTopic(PageInfo(slot->page).helpTopic);
 }
 
 OptionsPage PageOfWindow(HWND page)

@@ -34,6 +34,9 @@ void SetControlTexts(HWND dialog, const std::vector<ControlText>& texts);
 OptionsPage PageOfWindow(HWND page);
 // Brings the page's enable states in line with its boxes and its own rules.
 void UpdatePageEnables(HWND page);
+// Help for the page the sheet shows, wherever the focus is (F1 may come from a control of a
+// page that is no longer shown, or from the sheet's own tabs and buttons).
+void ShowCurrentPageHelp(HWND sheet);
 // After a language switch: the sheet's caption, its tab titles and the texts of every page
 // created so far are set again from the text table.
 void RetextSheet(HWND page);
