@@ -10,12 +10,9 @@ namespace kivet {
 // details window, 12 the send dialog.
 constexpr int kHelpTopicCount = 13;
 
-enum HelpTopic : int {
-    kHelpContents = 0,
-    kHelpOptionsSettings = 1,
-    kHelpDetailsWindow = 11,
-    kHelpSendDialog = 12,
-};
+constexpr int kHelpContents = 0;      // main window: "&Contents" and F1
+constexpr int kHelpDetailsWindow = 11; // the computer details window
+constexpr int kHelpSendDialog = 12;    // the send dialog
 
 // The page suffix of a topic ("::/html/kive6rvw.htm" for 1); "" for 0 and any unknown topic.
 std::string HelpTopicSuffix(int topic);
