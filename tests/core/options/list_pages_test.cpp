@@ -54,12 +54,6 @@ TEST_F(ListPages, ANameThatIsEmptyInItsFormIsNotAdded)
     EXPECT_EQ(lists.quick.Count(), 0u);
 }
 
-TEST_F(ListPages, PagesWithoutASimpleListHaveNone)
-{
-    for (OptionsPage page : {OptionsPage::Settings, OptionsPage::MyGroups, OptionsPage::AutoReplies})
-        EXPECT_EQ(PageNameList(page, lists), nullptr);
-}
-
 TEST_F(ListPages, MyGroupsAndTheirMembersTakeTheirOwnForms)
 {
     EXPECT_TRUE(AddTypedGroup(lists.myGroups, "friends of mine", TestCodec()));

@@ -70,17 +70,6 @@ TEST(OptionChanges, OkCopiesThePagesOwnBoxesOnly)
     EXPECT_EQ(record.IgnorWorkgroup, 1);
 }
 
-TEST(OptionChanges, UntickingADefaultOnBoxAndConfirmingWritesZero)
-{
-    Settings record; // NotifyForMsgSending and HideIfLastMsgDeleted are on by default
-    OptionChanges changes(record);
-    changes.Click(IDC_OPT_NOTIFY_SENDING, false);
-    changes.Click(IDC_OPT_HIDE_IF_DELETED, false);
-    changes.ConfirmPage(OptionsPage::Messaging);
-    EXPECT_EQ(record.NotifyForMsgSending, 0);
-    EXPECT_EQ(record.HideIfLastMsgDeleted, 0);
-}
-
 TEST(OptionChanges, BoxesEnableTheirControlsOnlyWhileTicked)
 {
     Settings record;
@@ -139,18 +128,6 @@ TEST(OptionChanges, RecordChangedTellsWhetherAnythingReachedTheRecord)
     EXPECT_FALSE(changes.RecordChanged()) << "back as it was";
     changes.SetLanguage(1);
     EXPECT_TRUE(changes.RecordChanged());
-}
-
-TEST(OptionChanges, ClicksOnControlsThatAreNoBoxChangeNothing)
-{
-    Settings record;
-    Settings before = record;
-    OptionChanges changes(record);
-    changes.Click(IDC_OPT_LIST_ADD, true);
-    changes.Click(0, true);
-    EXPECT_FALSE(changes.RecordChanged());
-    EXPECT_FALSE(changes.Ticked(IDC_OPT_LIST_ADD));
-    EXPECT_EQ(record.UseHotkey, before.UseHotkey);
 }
 
 } // namespace

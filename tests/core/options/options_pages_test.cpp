@@ -78,14 +78,5 @@ TEST(OptionsControlTexts, EveryTextHasABufferAndEveryBoxHasAText)
     }
 }
 
-TEST(OptionsControlTexts, NoControlOfAPageGetsTwoTexts)
-{
-    for (std::size_t i = 0; i < kOptionsPageCount; ++i) {
-        std::set<int> seen;
-        for (const ControlText& t : PageTexts(PageInfoAt(i).page))
-            EXPECT_TRUE(seen.insert(t.control).second) << "page " << i << " control " << t.control;
-    }
-}
-
 } // namespace
 } // namespace kivet
