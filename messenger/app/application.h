@@ -88,6 +88,7 @@ public:
     std::string hotkeyLetter; // empty: no hotkey was ever chosen
     uint32_t scanDelay = 15;
     bool hotkeyRegistered = false;
+    uint32_t registeredHotkey = 0; // the key registered, to register again when the letter changes
     bool exitQuestionOpen = false; // the Exit command is asking its questions
 
     // The recipient handed over by a later start through the Network Neighborhood verb.

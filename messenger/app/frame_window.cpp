@@ -13,6 +13,7 @@
 #include "messenger/runtime/registry_settings.h"
 #include "messenger/runtime/text_table.h"
 #include "messenger/runtime/win32/ini_file_win32.h"
+#include "messenger/runtime/win32/language_menus.h"
 #include "messenger/runtime/win32/registry_store_win32.h"
 #include "messenger/runtime/win32/resource_strings.h"
 
@@ -88,8 +89,7 @@ void LoadTextsAndMenus(Application& app)
     HINSTANCE instance = app.files.instance;
     ModuleStrings strings(instance);
     ProcessTexts().Fill(strings);
-    app.windowResources.mainMenu = LoadMenuA(instance, MAKEINTRESOURCEA(IDR_MAIN_MENU));
-    app.windowResources.popupMenus = LoadMenuA(instance, MAKEINTRESOURCEA(IDR_POPUP_MENUS));
+    ReplaceLanguageMenus(instance);
 }
 
 // What the main window is given of the program's files and resources.
@@ -138,8 +138,7 @@ void Frame_OnDestroy(Application& app)
 {
     MainWindowResources& r = app.windowResources;
     DeleteFonts(r);
-    if (r.popupMenus) DestroyMenu(r.popupMenus);
-    r.popupMenus = nullptr;
+    DestroyLanguageMenus();
     app.emoticons.Free();
     if (r.treeImages) ImageList_Destroy(r.treeImages);
     r.treeImages = nullptr;

@@ -37,6 +37,11 @@ void ViewHistory(Application& app)
     OpenWithShell(owner, "open", HistoryFile(app));
 }
 
+void ClearHistoryFile(Application& app)
+{
+    DeleteFileA((HistoryFolder(app) + HistoryFileName(app.files.logonName)).c_str());
+}
+
 void PrintHistory(Application& app)
 {
     OpenWithShell(app.MainDialog(), "print", HistoryFolder(app) + HistoryFileName(app.files.logonName));

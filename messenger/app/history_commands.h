@@ -7,5 +7,7 @@ namespace kivet {
 
 void ViewHistory(Application& app);
 void PrintHistory(Application& app);
+// "Clear current history...": the current user's history file starts anew.
+void ClearHistoryFile(Application& app);
 
 } // namespace kivet

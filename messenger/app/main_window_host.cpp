@@ -9,6 +9,7 @@
 #include "messenger/app/auto_reply_commands.h"
 #include "messenger/app/history_commands.h"
 #include "messenger/app/mailslot_setup_host.h"
+#include "messenger/app/options_commands.h"
 #include "messenger/app/receive_timers.h"
 #include "messenger/app/send_dialog_entry.h"
 #include "messenger/app/shutdown_host.h"
@@ -16,6 +17,8 @@
 #include "messenger/resources/resource.h"
 #include "messenger/runtime/action_log.h"
 #include "messenger/runtime/text_table.h"
+#include "messenger/runtime/help_topics.h"
+#include "messenger/runtime/win32/help_viewer.h"
 #include "messenger/runtime/win32/message_box_win32.h"
 
 namespace kivet {
@@ -55,7 +58,7 @@ void ShowDetailsOfSender(Application& app, HWND mainDialog, std::string_view sen
     if (!app.browser) return;
     ModalScope modal(*app.mainWindow);
     ShowSenderDetails(mainDialog, *app.browser, sender, SystemCodec(), ProcessActionLog(),
-                      [] {});
+                      [] { ShowHelpTopic(kHelpDetailsWindow); });
 }
 
 // "Browse computer": the sender's computer opened with the shell.
@@ -76,6 +79,7 @@ bool ProgramMainWindowHost::OnMainWindowCreated(HWND mainDialog)
 
 bool ProgramMainWindowHost::RunCommand(HWND, WORD id)
 {
+    if (RunOptionsCommand(app_, id)) return true;
     switch (id) {
     case IDM_EXIT:
     case IDM_TRAY_EXIT: Exit(app_); return true;

@@ -15,6 +15,8 @@
 #include "messenger/resources/resource.h"
 #include "messenger/runtime/action_log.h"
 #include "messenger/runtime/text_table.h"
+#include "messenger/runtime/help_topics.h"
+#include "messenger/runtime/win32/help_viewer.h"
 #include "messenger/runtime/win32/message_box_win32.h"
 
 namespace kivet {
@@ -103,9 +105,10 @@ void ToggleIgnoreWorkgroup(MainWindow& w)
     Toggle(w, &Settings::IgnorWorkgroup);
 }
 
-void HelpContents(MainWindow& w)
+// The help file's start page (F1 and "&Contents").
+void HelpContents(MainWindow&)
 {
-    ShowHelpContents(w);
+    ShowHelpTopic(kHelpContents);
 }
 void OnlineSupport(MainWindow& w)
 {
@@ -170,11 +173,10 @@ constexpr CommandRoute kRoutes[] = {
 // The commands on the current message's sender, carried out by the host.
 constexpr WORD kSenderCommands[] = {IDM_ADD_QUICK_LIST, IDM_ADD_IGNORE_LIST, IDM_MESSAGE_DETAILS, IDM_BROWSE_COMPUTER};
 
-// Commands whose windows (send dialog, options, transfer, update check) are not part of the
-// program: shown greyed, never silently ignored.
+// Commands whose windows (send dialog, transfer, update check) are not part of the program:
+// shown greyed, never silently ignored.
 constexpr UINT kUnavailable[] = {
-    IDM_NEW,          IDM_REPLY,   IDM_TRAY_NEW,     IDM_TRAY_REPLY,    IDM_SEND_FILE,
-    IDM_ACCEPT_FILES, IDM_OPTIONS, IDM_TRAY_OPTIONS, IDM_CHECK_UPDATES,
+    IDM_NEW, IDM_REPLY, IDM_TRAY_NEW, IDM_TRAY_REPLY, IDM_SEND_FILE, IDM_ACCEPT_FILES, IDM_CHECK_UPDATES,
 };
 
 void CheckBoth(const MainWindow& w, UINT mainId, UINT trayId, bool on)
@@ -221,14 +223,6 @@ void UpdateCheckMarks(MainWindow& window)
     CheckBoth(window, IDM_IGNORE_WORKGROUP, IDM_TRAY_IGNORE_WORKGROUP, s.IgnorWorkgroup != 0);
     CheckBoth(window, IDM_LOG_HISTORY, IDM_TRAY_LOG_HISTORY, s.LogHistory != 0);
     CheckBoth(window, IDM_AUTO_REPLY, IDM_TRAY_AUTO_REPLY, window.host.InAutoReplyMode());
-}
-
-// "hh.exe" and the help file in the program folder, quoted for folders with blanks; a missing
-// viewer fails silently.
-void ShowHelpContents(const MainWindow& window)
-{
-    std::string command = "hh.exe \"" + window.resources.programDirectory + Text(IDS_HELP_FILE) + "\"";
-    WinExec(command.c_str(), SW_SHOWNORMAL);
 }
 
 } // namespace kivet

@@ -15,6 +15,5 @@ bool RunMainCommand(MainWindow& window, WORD id);
 void DisableUnavailableCommands(MainWindow& window);
 // Sets the check marks of the switches in both menus.
 void UpdateCheckMarks(MainWindow& window);
-void ShowHelpContents(const MainWindow& window);
 
 } // namespace kivet

@@ -17,7 +17,9 @@
 #include "messenger/mainwindow/win32/window_queries.h"
 #include "messenger/messages.h"
 #include "messenger/resources/resource.h"
+#include "messenger/runtime/help_topics.h"
 #include "messenger/runtime/registry_settings.h"
+#include "messenger/runtime/win32/help_viewer.h"
 #include "messenger/runtime/win32/registry_store_win32.h"
 
 namespace kivet {
@@ -224,7 +226,7 @@ INT_PTR DispatchMainDialog(MainWindow& window, UINT msg, WPARAM wParam, LPARAM l
     case WM_SIZE:
         if (wParam != SIZE_MINIMIZED) LayoutMainControls(window);
         return TRUE;
-    case WM_HELP: ShowHelpContents(window); return TRUE;
+    case WM_HELP: ShowHelpTopic(kHelpContents); return TRUE;
     case WM_DROPFILES: MainDlg_OnDropFiles(reinterpret_cast<HDROP>(wParam)); return TRUE;
     case kMsgSecureStored: NotifyNewMessage(window); return TRUE;
     case kMsgGroupRefresh: RefreshView(window, Direction::Stay); return TRUE;

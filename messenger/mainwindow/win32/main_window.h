@@ -24,8 +24,6 @@ struct MainWindowResources {
     HINSTANCE instance = nullptr;
     std::string programDirectory; // with its trailing backslash: the help file and contacts live here
     std::string caption;          // the window title outside Auto-Reply mode
-    HMENU mainMenu = nullptr;
-    HMENU popupMenus = nullptr; // the tray menu (0) and the names menu (1)
     HFONT regularFont = nullptr;
     HFONT boldFont = nullptr;
     bool richEditVersion1 = false;

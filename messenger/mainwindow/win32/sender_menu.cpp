@@ -5,6 +5,7 @@
 
 #include "common/fixed_text.h"
 #include "messenger/resources/resource.h"
+#include "messenger/runtime/win32/language_menus.h"
 
 namespace kivet {
 namespace {
@@ -31,7 +32,7 @@ WORD MainCommandOf(UINT treeCommand)
 void ShowSenderMenu(MainWindow& window)
 {
     HWND mainDialog = window.dialog;
-    HMENU popups = window.resources.popupMenus;
+    HMENU popups = LanguagePopupMenus();
     HMENU names = popups ? GetSubMenu(popups, 1) : nullptr;
     std::optional<MessageRecord> record = window.store.CurrentRecord();
     if (!names || !record) return;

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "messenger/resources/resource.h"
+#include "messenger/runtime/text_table.h"
 
 namespace kivet {
 namespace {
@@ -14,7 +15,7 @@ namespace {
 HMENU BuildDropDownMenu(MainWindowHost& host, bool reply)
 {
     HMENU menu = CreatePopupMenu();
-    AppendMenuA(menu, MF_STRING | MF_GRAYED, reply ? IDM_ADD_QUICK_ANSWER : IDM_ADD_AUTO_REPLY, "&Add new...");
+    AppendMenuA(menu, MF_STRING, reply ? IDM_ADD_QUICK_ANSWER : IDM_ADD_AUTO_REPLY, Text(IDS_ADD_NEW));
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
     if (reply) {
         const std::vector<std::string> answers = host.QuickAnswers();

@@ -7,6 +7,7 @@
 #include "messenger/messages.h"
 #include "messenger/resources/resource.h"
 #include "messenger/runtime/text_table.h"
+#include "messenger/runtime/win32/language_menus.h"
 
 namespace kivet {
 namespace {
@@ -93,7 +94,8 @@ void RemoveTrayIcon(MainWindow& window)
 
 HMENU TrayMenu(const MainWindow& window)
 {
-    return window.resources.popupMenus ? GetSubMenu(window.resources.popupMenus, 0) : nullptr;
+    HMENU popups = LanguagePopupMenus(); // the tray menu (0) and the names menu (1)
+    return popups ? GetSubMenu(popups, 0) : nullptr;
 }
 
 void ShowTrayMenu(MainWindow& window)
