@@ -30,7 +30,6 @@ add_library(kivet_win32 STATIC
     transport/win32/win32_codec.cpp
     transport/win32/receive_context_win32.cpp
     transport/win32/relay_state.cpp
-    history/win32/history_entry.cpp
     browser/win32/netbios_names.cpp
     lists/win32/process_lists.cpp
     lists/win32/set_auto_reply_dialog.cpp
@@ -38,7 +37,7 @@ add_library(kivet_win32 STATIC
     mainwindow/win32/tree_image_list.cpp
     mainwindow/win32/window_queries.cpp
 )
-target_link_libraries(kivet_win32 PUBLIC kivet_runtime kivet_lists uuid oleaut32 kivet_transport kivet_store kivet_relay winmm netapi32 wsock32 comctl32 ole32 shell32 user32 gdi32 advapi32)
+target_link_libraries(kivet_win32 PUBLIC kivet_runtime kivet_lists uuid oleaut32 kivet_transport kivet_store kivet_relay kivet_history_win32 winmm netapi32 wsock32 comctl32 ole32 shell32 user32 gdi32 advapi32)
 
 add_executable(kivetsec WIN32 runtime/win32/winmain.cpp resources/kivetsec.rc)
 target_link_libraries(kivetsec PRIVATE kivet_win32)

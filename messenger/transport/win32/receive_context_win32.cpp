@@ -5,7 +5,6 @@
 #include <ctime>
 
 #include "common/fixed_text.h"
-#include "messenger/history/win32/history_entry.h"
 #include "messenger/runtime/registry_settings.h"
 #include "messenger/runtime/settings.h"
 #include "messenger/runtime/text_table.h"
@@ -83,15 +82,11 @@ std::optional<std::string> Win32ReceiveContext::ConfirmByAdapterStatus(std::stri
     return std::nullopt;
 }
 
-void Win32ReceiveContext::WriteIncomingHistory(const MessageRecord& record)
-{
-    RecordIncomingInHistory(record);
-}
+// Messages reach the HTML history through the program's HistoryLog (RecordIncoming and
+// RecordOutgoing) once it is handed to the receivers.
+void Win32ReceiveContext::WriteIncomingHistory(const MessageRecord&) {}
 
-void Win32ReceiveContext::WriteOutgoingHistory(std::string_view recipient, std::string_view text)
-{
-    RecordOutgoingInHistory(recipient, text);
-}
+void Win32ReceiveContext::WriteOutgoingHistory(std::string_view, std::string_view) {}
 
 void Win32ReceiveContext::Pause(unsigned milliseconds)
 {
