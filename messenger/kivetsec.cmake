@@ -42,3 +42,4 @@ target_link_libraries(kivet_win32 PUBLIC kivet_runtime kivet_lists uuid oleaut32
 add_executable(kivetsec WIN32 runtime/win32/winmain.cpp resources/kivetsec.rc)
 target_link_libraries(kivetsec PRIVATE kivet_win32)
 set_target_properties(kivetsec PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+add_dependencies(kivetsec kivet_history_pages)
