@@ -43,16 +43,15 @@ bool HistoryWriter::OpenForAppend(OpenedFile& opened)
     return true;
 }
 
-std::string HistoryWriter::Blocks(const OpenedFile& opened, const LocalTime& now, bool newDate,
-                                  const HistoryEntry& entry) const
+std::string HistoryWriter::Blocks(const OpenedFile& opened, const std::string& date, const std::string& time,
+                                  bool newDate, const HistoryEntry& entry) const
 {
-    std::string date = HistoryDateText(now);
-    std::string blocks; // date and time are taken once per append, from the same moment
+    std::string blocks;
     if (opened.created)
         blocks = HistoryHeadBlock(owner_, date);
     else if (newDate)
         blocks = HistoryDateBlock(date);
-    blocks += HistoryEntryBlock(owner_.programFolder, entry, HistoryTimeText(now));
+    blocks += HistoryEntryBlock(owner_.programFolder, entry, time);
     return blocks;
 }
 
@@ -74,6 +73,7 @@ void HistoryWriter::Restore(OpenedFile& opened)
 bool HistoryWriter::AppendHistory(const HistoryEntry& entry)
 {
     std::lock_guard<std::mutex> hold(lock_);
+    // Date and time are taken once, at the start of the append.
     LocalTime now = clock_();
     std::string date = HistoryDateText(now);
 
@@ -82,7 +82,7 @@ bool HistoryWriter::AppendHistory(const HistoryEntry& entry)
     if (!OpenForAppend(opened)) return false;
 
     bool newDate = opened.created || ReadLastHistoryTime(registry_) != date;
-    std::string blocks = Blocks(opened, now, newDate, entry);
+    std::string blocks = Blocks(opened, date, HistoryTimeText(now), newDate, entry);
     uint64_t closingAt = opened.place + blocks.size();
     if (!opened.file->WriteAt(opened.place, blocks) || !opened.file->WriteAt(closingAt, kHistoryClosingBlock)) {
         Restore(opened);

@@ -40,7 +40,9 @@ public:
 private:
     struct OpenedFile;
     bool OpenForAppend(OpenedFile& opened);
-    std::string Blocks(const OpenedFile& opened, const LocalTime& now, bool newDate, const HistoryEntry& entry) const;
+    // The head block (new file) or the date block (new day), and the entry, for one write.
+    std::string Blocks(const OpenedFile& opened, const std::string& date, const std::string& time, bool newDate,
+                       const HistoryEntry& entry) const;
     void Restore(OpenedFile& opened);
 
     HistoryFiles& files_;
