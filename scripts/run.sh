@@ -9,11 +9,14 @@ ROOT="$(cd "$(dirname "$0")/.." && pwd)"
 bash "$ROOT/scripts/setup.sh"
 source "$ROOT/scripts/build_trees.sh"
 kivet_build_windows kivetsec
+kivet_build_windows History
 
 # The program keeps its settings and logs beside itself: run it from a folder of its own.
 RUN_DIR="$ROOT/build/run"
 mkdir -p "$RUN_DIR"
-cp "$ROOT/build/win/bin/kivetsec.exe" "$RUN_DIR/"
+cp "$ROOT/build/win/bin/kivetsec.exe" "$ROOT/build/win/bin/History.exe" "$ROOT/build/win/bin/style.css" "$RUN_DIR/"
+# The history's pictures and pages; the user's own history files there are left alone.
+cp -r "$ROOT/build/win/bin/images" "$ROOT/build/win/bin/History" "$RUN_DIR/"
 cd "$RUN_DIR"
 
 headless=0

@@ -11,6 +11,7 @@
 #include "messenger/browser/adapter_names.h"
 #include "messenger/browser/network_browser.h"
 #include "messenger/browser/win32/sockets_session.h"
+#include "messenger/history/win32/history_log.h"
 #include "messenger/lists/auto_reply_mode.h"
 #include "messenger/lists/personal_lists.h"
 #include "messenger/mainwindow/win32/main_window.h"
@@ -70,7 +71,9 @@ public:
     MessageStore store;
     ReceiptTable receipts;
     RelayObjects relay;
+    Win32Registry registry;              // the program's values, for the parts that keep one
     std::unique_ptr<ListObjects> lists; // created with the frame window, deleted with it
+    std::unique_ptr<HistoryLog> history; // made once the settings are loaded
     std::unique_ptr<SocketsSession> sockets;  // Windows Sockets, from start-up to shutdown
     std::unique_ptr<NetworkBrowser> browser;  // the network identity and scans, as long as the sockets
     bool browserInUse = false;                // a start-up worker that would not end still works with it

@@ -67,6 +67,14 @@ void InitialiseIniFile(Application& app)
     WriteAction("INI file initialization complete.");
 }
 
+// The history follows the settings just loaded; OverwriteAtStartup starts it anew.
+void OpenHistory(Application& app)
+{
+    app.history = std::make_unique<HistoryLog>(app.files.programDirectory, app.files.logonName, app.registry,
+                                               app.settings);
+    app.history->ClearIfOverwriteAtStartup();
+}
+
 void InitialiseGraphics(Application& app)
 {
     WriteAction("Graphic initialization...");
@@ -112,6 +120,7 @@ BOOL Frame_OnCreate(Application& app, HWND hwnd)
     LoadRichEditLibrary(app);
     InitialiseRegistry(app);
     InitialiseIniFile(app);
+    OpenHistory(app);
     InitialiseGraphics(app);
     LoadHotkey(app);
     WriteAction("Create Kivet window.");

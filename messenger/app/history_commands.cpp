@@ -2,21 +2,8 @@
 
 #include <shellapi.h>
 
-#include "messenger/runtime/settings.h"
-
 namespace kivet {
 namespace {
-
-std::string HistoryFolder(const Application& app)
-{
-    return app.files.programDirectory + "History\\";
-}
-
-std::string HistoryFile(const Application& app)
-{
-    std::string file = HistoryFolder(app) + HistoryFileName(app.files.logonName);
-    return GetFileAttributesA(file.c_str()) == INVALID_FILE_ATTRIBUTES ? HistoryFolder(app) + "empty.html" : file;
-}
 
 void OpenWithShell(HWND owner, const char* verb, const std::string& target)
 {
@@ -25,26 +12,26 @@ void OpenWithShell(HWND owner, const char* verb, const std::string& target)
 
 } // namespace
 
-// History.exe from the program folder, or the history file itself when it cannot start.
+// History.exe from the program folder, or the history page itself when it cannot start.
 void ViewHistory(Application& app)
 {
     HWND owner = app.MainDialog();
     const std::string& folder = app.files.programDirectory;
     std::string viewer = folder + "History.exe";
-    if (reinterpret_cast<INT_PTR>(
-            ShellExecuteA(owner, "open", viewer.c_str(), nullptr, folder.c_str(), SW_SHOWNORMAL)) > 32)
+    if (reinterpret_cast<INT_PTR>(ShellExecuteA(owner, "open", viewer.c_str(), nullptr, folder.c_str(),
+                                                SW_SHOWNORMAL)) > 32)
         return;
-    OpenWithShell(owner, "open", HistoryFile(app));
+    if (app.history) OpenWithShell(owner, "open", app.history->ViewPath());
 }
 
 void ClearHistoryFile(Application& app)
 {
-    DeleteFileA((HistoryFolder(app) + HistoryFileName(app.files.logonName)).c_str());
+    if (app.history) app.history->Clear();
 }
 
 void PrintHistory(Application& app)
 {
-    OpenWithShell(app.MainDialog(), "print", HistoryFolder(app) + HistoryFileName(app.files.logonName));
+    if (app.history) OpenWithShell(app.MainDialog(), "print", app.history->FilePath());
 }
 
 } // namespace kivet

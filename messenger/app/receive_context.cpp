@@ -3,7 +3,6 @@
 #include <ctime>
 
 #include "common/fixed_text.h"
-#include "messenger/history/win32/history_entry.h"
 #include "messenger/runtime/text_table.h"
 #include "messenger/resources/resource.h"
 
@@ -77,12 +76,12 @@ std::optional<std::string> ProgramReceiveContext::ConfirmByAdapterStatus(std::st
 
 void ProgramReceiveContext::WriteIncomingHistory(const MessageRecord& record)
 {
-    RecordIncomingInHistory(record);
+    if (app_.history) app_.history->RecordIncoming(record);
 }
 
 void ProgramReceiveContext::WriteOutgoingHistory(std::string_view recipient, std::string_view text)
 {
-    RecordOutgoingInHistory(recipient, text);
+    if (app_.history) app_.history->RecordOutgoing(recipient, text);
 }
 
 void ProgramReceiveContext::Pause(unsigned milliseconds)

@@ -1,5 +1,5 @@
-// The 42 emoticons: their codes in matching order, bitmap resources, picker cells and the picture
-// files of the HTML history. One table serves the message view, the send dialog and the history.
+// The 42 emoticons of the rich-text views: the codes and picture files (common/emoticon_codes.h),
+// with the bitmap resources and picker cells of the message view and the send dialog.
 #pragma once
 
 #include <cstddef>
@@ -7,22 +7,16 @@
 #include <string>
 #include <string_view>
 
+#include "common/emoticon_codes.h"
+
 namespace kivet {
 
-constexpr int kEmoticonCount = 42;
 constexpr uint32_t kFirstEmoticonBitmap = 7233;
 constexpr int kPickerColumns = 6;
 constexpr int kPickerRows = 7;
 constexpr int kPickerCell = 30;
 
-// The code of emoticon n (1..42), e.g. "[:)]".
-std::string_view EmoticonCode(int n);
 uint32_t EmoticonBitmap(int n);
-// "emimg_01.gif" .. "emimg_42.gif".
-std::string EmoticonPictureFile(int n);
-
-// The emoticon whose code starts text at pos (case-sensitive, first in table order), or 0.
-int EmoticonAt(std::string_view text, std::size_t pos);
 
 // A code found in a text, at its position in the text.
 struct FoundEmoticon {

@@ -150,11 +150,15 @@ void WriteServer(RegistryStore& reg, const std::string& server)
 
 std::string ReadLastHistoryTime(RegistryStore& reg)
 {
-    return ReadProgramString(reg, "LastHistoryTime", 16);
+    std::string time = ReadProgramString(reg, "LastHistoryTime", 16);
+    return time.substr(0, time.find('\0'));
 }
+// Stored as 16 bytes: the date text, then zero bytes up to 15 characters, then the terminator.
 void WriteLastHistoryTime(RegistryStore& reg, const std::string& time)
 {
-    reg.SetString(kUser, kProgramKey, "LastHistoryTime", Cut(time, 15));
+    std::string padded = Cut(time, 15);
+    padded.resize(15, '\0');
+    reg.SetString(kUser, kProgramKey, "LastHistoryTime", padded);
 }
 
 std::string ReadSaveFolder(RegistryStore& reg)

@@ -67,9 +67,5 @@ std::string IniFileName(const std::string& logonName)
     return logonName.empty() ? "kivetsec.ini" : logonName + ".ini";
 }
 
-std::string HistoryFileName(const std::string& logonName)
-{
-    return logonName.empty() ? "History.html" : logonName + ".html";
-}
 
 } // namespace kivet

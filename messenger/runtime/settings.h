@@ -65,9 +65,8 @@ extern const std::size_t kIniKeyCount;
 void LoadIniSettings(IniFile& ini, Settings& settings);
 void SaveIniSettings(IniFile& ini, const Settings& settings);
 
-// The per-user file names: the logon name + ".ini" / ".html", or the shared names when the
-// logon name is empty.
+// The per-user settings file: the logon name + ".ini", or "kivetsec.ini" when the logon name is
+// empty.
 std::string IniFileName(const std::string& logonName);
-std::string HistoryFileName(const std::string& logonName);
 
 } // namespace kivet

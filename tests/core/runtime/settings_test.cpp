@@ -89,8 +89,6 @@ TEST(SettingsFiles, NamedAfterTheLogonName)
     EXPECT_EQ(IniFileName("alice"), "alice.ini");
     EXPECT_EQ(IniFileName("bob"), "bob.ini");
     EXPECT_EQ(IniFileName(""), "kivetsec.ini");
-    EXPECT_EQ(HistoryFileName("alice"), "alice.html");
-    EXPECT_EQ(HistoryFileName(""), "History.html");
 }
 
 } // namespace
