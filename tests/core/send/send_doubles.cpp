@@ -145,6 +145,14 @@ bool TableLists::FindMyGroup(std::string_view name, std::vector<std::string>& me
     return true;
 }
 
+std::vector<std::string> BoxTextsOf(const ScriptedPrompts& prompts)
+{
+    std::vector<std::string> out;
+    for (const PromptBox& box : prompts.boxes)
+        out.push_back(box.box.text);
+    return out;
+}
+
 const TextTable& EnglishSendTexts()
 {
     static const TextTable table = [] {

@@ -119,6 +119,9 @@ public:
     std::vector<std::string> lines;
 };
 
+// The texts of the boxes shown, in order.
+std::vector<std::string> BoxTextsOf(const ScriptedPrompts& prompts);
+
 // A text table holding the English texts of the sending code's string ids.
 const TextTable& EnglishSendTexts();
 

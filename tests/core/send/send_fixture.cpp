@@ -60,10 +60,7 @@ GroupFields SendFixture::ReadGroup(const WrittenDatagram& written) const
 
 std::vector<std::string> SendFixture::BoxTexts() const
 {
-    std::vector<std::string> out;
-    for (const PromptBox& box : prompts.boxes)
-        out.push_back(box.box.text);
-    return out;
+    return BoxTextsOf(prompts);
 }
 
 void SendFixture::AddComputer(const std::string& computer, const std::string& user)
