@@ -91,11 +91,5 @@ TEST_F(SecureFallback, TheQuestionIsAskedForEveryMemberOfASingleMyGroup)
     EXPECT_EQ(prompts.results[0].rows, (std::vector<ResultRow>{{"Bob", "Pc2"}}));
 }
 
-TEST_F(SecureFallback, ThePlainOnlySenderAnswersNoSecureMessenger)
-{
-    PlainOnlySecureSender plainOnly;
-    EXPECT_EQ(plainOnly.Send("PC1", "hello"), SecureResult::NoSecureMessenger);
-}
-
 } // namespace
 } // namespace kivet

@@ -111,19 +111,6 @@ TEST_F(SendLauncherTest, LongRecipientsAndTextsAreHeldToTheirLimits)
     EXPECT_EQ(seen.text.size(), 4999u);
 }
 
-TEST_F(SendLauncherTest, ADialogOwnTextReaderIsUsed)
-{
-    std::string seen;
-    SendLaunch launch;
-    launch.readText = [](HWND) { return std::string("[:)] with codes"); };
-    launch.job = [&](const SendRequest& request, SendDialogLink&) {
-        seen = request.text;
-        return 0;
-    };
-    Launch(std::move(launch));
-    EXPECT_EQ(seen, "[:)] with codes");
-}
-
 TEST_F(SendLauncherTest, WhileSendingTheControlsAreBusyAndSendIsOff)
 {
     std::atomic<bool> sendEnabled{true};
