@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "common/fixed_text.h"
 #include "messenger/browser/adapter_names.h"
 #include "messenger/browser/network_browser.h"
 #include "messenger/browser/win32/sockets_session.h"
@@ -20,7 +21,10 @@
 #include "messenger/runtime/win32/registry_store_win32.h"
 #include "messenger/store/message_store.h"
 #include "messenger/transport/receipt_table.h"
+#include "messenger/send/secure_sender.h"
+#include "messenger/send/send_prompts.h"
 #include "messenger/transport/relay_client.h"
+#include "messenger/transport/win32/mailslots.h"
 
 namespace kivet {
 
@@ -97,11 +101,22 @@ public:
     // The recipient handed over by a later start through the Network Neighborhood verb.
     char contextMenuName[20] = {};
 
+    // "Do not show this message again" of the non-secure question, for the rest of the run.
+    NonSecureConsent nonSecureConsent;
+
     HWND MainDialog() const { return mainWindow ? mainWindow->dialog : nullptr; }
+    // The writer of every datagram the program sends.
+    MailslotWriter& Writer() { return systemWriter; }
+    // The secure way of a send to one computer.
+    SecureSender& Secure() { return plainOnly; }
     // The local names as the browser has them, empty before start-up and after shutdown.
     NetworkState Identity() const { return browser ? browser->Identity() : NetworkState{}; }
     bool InAutoReplyMode() const { return lists && lists->autoReply.On(); }
     bool ShuttingDown() const { return mainWindow && mainWindow->shuttingDown; }
+
+private:
+    Win32MailslotWriter systemWriter{[this] { return std::string(FieldText(Identity().computerName)); }};
+    PlainOnlySecureSender plainOnly;
 };
 
 } // namespace kivet

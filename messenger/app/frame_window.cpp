@@ -2,6 +2,7 @@
 
 #include "common/fixed_text.h"
 #include "messenger/app/logon_name.h"
+#include "messenger/app/main_thread_call.h"
 #include "messenger/app/main_window_host.h"
 #include "messenger/mainwindow/win32/main_dialog.h"
 #include "messenger/mainwindow/win32/tray_icon.h"
@@ -198,6 +199,7 @@ LRESULT DispatchFrame(Application& app, HWND hwnd, UINT msg, WPARAM wParam, LPAR
         break;
     case kMsgOpenContextMenuSend: Frame_OnContextMenuSend(app); return 0;
     case WM_CLOSE: Frame_OnClose(app); return 0;
+    case kMsgRunOnMainThread: (*reinterpret_cast<const std::function<void()>*>(lParam))(); return 0;
     }
     return DefWindowProcA(hwnd, msg, wParam, lParam);
 }

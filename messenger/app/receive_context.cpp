@@ -40,17 +40,17 @@ std::string ProgramReceiveContext::LocalUser()
 
 bool ProgramReceiveContext::InIgnoreList(std::string_view sender)
 {
-    return app_.lists->lists.ignore.Contains(sender);
+    return app_.lists && app_.lists->lists.ignore.Contains(sender);
 }
 
 bool ProgramReceiveContext::IsMemberOfGroup(std::string_view group)
 {
-    return app_.lists->lists.networkGroups.Contains(group) || app_.relay.serverGroups.Contains(group);
+    return (app_.lists && app_.lists->lists.networkGroups.Contains(group)) || app_.relay.serverGroups.Contains(group);
 }
 
 std::string ProgramReceiveContext::AutoReplyMessage()
 {
-    return app_.lists->autoReply.Text();
+    return app_.lists ? app_.lists->autoReply.Text() : std::string();
 }
 
 std::string ProgramReceiveContext::ReceivedAtNow()

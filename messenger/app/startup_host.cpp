@@ -13,6 +13,8 @@
 #include "messenger/resources/resource.h"
 #include "messenger/runtime/command_line.h"
 #include "messenger/app/frame_window.h"
+#include "messenger/app/logon_name.h"
+#include "messenger/app/sending.h"
 #include "messenger/app/startup_worker.h"
 #include "messenger/runtime/win32/message_box_win32.h"
 
@@ -146,10 +148,10 @@ void Win32StartupHost::StartStartupWorker()
     app_.threads.startupWorker = kivet::StartStartupWorker(app_);
 }
 
-void Win32StartupHost::SendToRecipients(const std::vector<std::string>&, const std::string&)
+void Win32StartupHost::SendToRecipients(const std::vector<std::string>& recipients, const std::string& text)
 {
-    // The datagram writers and name resolution of the sending path deliver send mode's text;
-    // until they exist, send mode ends without sending.
+    app_.files.logonName = SystemLogonName();
+    RunCommandLineSend(app_, recipients, text);
 }
 
 bool Win32StartupHost::CreateFrameWindow()

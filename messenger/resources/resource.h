@@ -408,3 +408,16 @@
 #define IDC_DETAILS_MAC 2250
 #define IDC_DETAILS_IP_LABEL 2251
 #define IDC_DETAILS_IP 2252
+
+// Sending: the results dialog, the "Sending non secure message" dialog and the send dialog's
+// controls the launcher reads
+#define IDD_SEND_RESULTS 172
+#define IDC_RESULTS_HEADLINE 1721
+#define IDC_RESULTS_LIST 1722
+#define IDC_RESULTS_FOOTER 1723
+#define IDD_NON_SECURE 371
+#define IDC_NON_SECURE_DO_NOT_SHOW 1115
+#define IDC_NON_SECURE_QUESTION 1116
+#define IDC_SEND_TEXT 1000
+#define IDC_SEND_BUTTON 1004
+#define IDC_SEND_RECIPIENT 1005

@@ -20,7 +20,8 @@ bool IsMailslotTarget(std::string_view target, Broadcast broadcast)
     if (target.empty() || target.size() > kLongestNetBiosName) return false;
     for (char c : target)
         if (!IsNameCharacter(c)) return false;
-    return true;
+    // "." names this computer in a path and ".." its parent: neither is a computer's name.
+    return target.find_first_not_of('.') != std::string_view::npos;
 }
 
 } // namespace kivet

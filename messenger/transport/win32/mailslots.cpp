@@ -36,7 +36,8 @@ bool Win32MailslotReader::Read(std::vector<uint8_t>& datagram)
 
 std::string Win32MailslotWriter::PathFor(std::string_view target, std::string_view path) const
 {
-    bool local = !localComputer_.empty() && EqualsNoCase(target, localComputer_);
+    const std::string localComputer = localComputer_();
+    bool local = !localComputer.empty() && EqualsNoCase(target, localComputer);
     return "\\\\" + (local ? std::string(".") : std::string(target)) + std::string(path);
 }
 

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "messenger/transport/mailslot_port.h"
@@ -27,14 +28,21 @@ class Win32MailslotWriter : public MailslotWriter {
 public:
     // localComputer: this computer's name; a target naming it is written through "\\.", which
     // reaches the same local mailslot.
-    explicit Win32MailslotWriter(std::string localComputer) : localComputer_(std::move(localComputer)) {}
+    explicit Win32MailslotWriter(std::string localComputer)
+        : localComputer_([name = std::move(localComputer)] { return name; })
+    {
+    }
+    // The name asked each time, for a writer made before the local names are known.
+    explicit Win32MailslotWriter(std::function<std::string()> localComputer) : localComputer_(std::move(localComputer))
+    {
+    }
     bool Write(std::string_view target, std::string_view path, const uint8_t* data, std::size_t size) override;
 
     // The full path a datagram for target goes to.
     std::string PathFor(std::string_view target, std::string_view path) const;
 
 private:
-    std::string localComputer_;
+    std::function<std::string()> localComputer_;
 };
 
 } // namespace kivet
