@@ -9,11 +9,12 @@ ROOT="$(cd "$(dirname "$0")/.." && pwd)"
 bash "$ROOT/scripts/setup.sh"
 source "$ROOT/scripts/build_trees.sh"
 kivet_build_windows kivetsec
+kivet_build_windows Secure
 
 # The program keeps its settings and logs beside itself: run it from a folder of its own.
 RUN_DIR="$ROOT/build/run"
 mkdir -p "$RUN_DIR"
-cp "$ROOT/build/win/bin/kivetsec.exe" "$RUN_DIR/"
+cp "$ROOT/build/win/bin/kivetsec.exe" "$ROOT/build/win/bin/Secure.dll" "$RUN_DIR/"
 cd "$RUN_DIR"
 
 headless=0
@@ -21,6 +22,8 @@ headless=0
 source "$ROOT/scripts/wine_session.sh"
 trap kivet_wine_session_end EXIT
 kivet_wine_session_begin "$ROOT/build/run-prefix" keep
+# The program does not start without its Secure component registered beside it.
+timeout 120 wine regsvr32 /s Secure.dll
 
 if [ "$headless" = 1 ]; then
     wine explorer /desktop=Kivet,1024x768 kivetsec.exe "$@" >"$RUN_DIR/wine.out" 2>&1 &
