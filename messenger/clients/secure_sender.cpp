@@ -43,9 +43,10 @@ bool SendKeyRequest(SecureParts& parts, const std::string& senderName)
     const bool sent =
         parts.api.SendData2(BuildKeyRecord(kSecureStatusRequest, senderName, parts.host.LocalComputer(), prekey));
     parts.api.DisconnectClient2();
+    if (!sent) return false;
     parts.log.Write("SENDER: Prekey was sent to receiver:");
     LogPrekeyLine(parts.log, prekey);
-    return sent;
+    return true;
 }
 
 bool WaitForKey(SecureParts& parts, const std::string& recipient, SecureKeyWait wait, SecureKey& key)

@@ -15,7 +15,8 @@ void SecureServer::Run()
 {
     while (!stopping_) {
         if (!StartListening()) continue;
-        if (parts_.api.AcceptServer()) ServeConnection();
+        while (!stopping_ && parts_.api.AcceptServer())
+            ServeConnection();
         parts_.api.DisconnectServer();
     }
 }

@@ -1,7 +1,10 @@
 // The secure server: the exchange thread's loop on the component's server slot. It binds the
-// port (retrying while that fails), listens, accepts one connection and handles every record that
-// arrives on it, then closes the connection and the listening socket and starts again. A peer
-// that sends no whole record within the component's receive time-out is dropped the same way.
+// port (retrying while that fails), listens, and then serves one connection at a time: every record
+// that arrives on it is handled, and when the peer closes (or sends no whole record within the
+// component's receive time-out) the next connection is accepted on the same listening socket,
+// which replaces and closes the finished one. The listening socket is closed and made anew only
+// when accepting fails: closing it after every connection would destroy a connection already
+// waiting in its queue, such as the enciphered message that follows a key answer at once.
 #pragma once
 
 #include <atomic>

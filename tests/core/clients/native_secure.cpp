@@ -122,6 +122,11 @@ bool NativeSecure::ListenServer()
 
 bool NativeSecure::AcceptServer()
 {
+    {
+        std::lock_guard<std::mutex> hold(listenLock_);
+        ++acceptCount_;
+    }
+    listened_.notify_all();
     return server_.AcceptServer();
 }
 
@@ -139,6 +144,12 @@ bool NativeSecure::WaitUntilListened(int count)
 {
     std::unique_lock<std::mutex> hold(listenLock_);
     return listened_.wait_for(hold, std::chrono::seconds(2), [&] { return listenCount_ >= count; });
+}
+
+bool NativeSecure::WaitUntilAccepting(int count)
+{
+    std::unique_lock<std::mutex> hold(listenLock_);
+    return listened_.wait_for(hold, std::chrono::seconds(2), [&] { return acceptCount_ >= count; });
 }
 
 } // namespace kivet::test

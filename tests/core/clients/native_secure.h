@@ -46,8 +46,10 @@ public:
     bool ReceiveData(SecureRecord& record) override;
     void DisconnectServer() override;
 
-    // Waits up to two seconds until the server slot has listened count times in all.
+    // Wait up to two seconds until the server slot has listened, or has been asked to accept,
+    // count times in all. The server asks to accept again once it is done with a connection.
     bool WaitUntilListened(int count);
+    bool WaitUntilAccepting(int count);
     int RequestConnectAttempts() const { return requestConnects_; }
     bool GetFileKey(const char* name, SecureKey& key);
     const secure::KeyTable& MessageKeys() const { return messageKeys_; }
@@ -65,6 +67,7 @@ private:
     std::mutex listenLock_;
     std::condition_variable listened_;
     int listenCount_ = 0;
+    int acceptCount_ = 0;
 };
 
 } // namespace kivet::test

@@ -272,7 +272,7 @@ TEST_F(SecureExchangeConcurrency, RequestFromAComputerThatCannotBeReachedFilesNo
     prekey[0] = 5;
     ASSERT_TRUE(peer.Send(BuildKeyRecord(kSecureStatusRequest, "AUSER", "ALICE", prekey)));
     peer.channel.CloseClient();
-    ASSERT_TRUE(net.bob.api.WaitUntilListened(2)); // the connection was handled and closed
+    ASSERT_TRUE(net.bob.api.WaitUntilAccepting(2)); // the connection was handled and closed
     SecureKey key{};
     EXPECT_FALSE(net.bob.api.GetMessageKey("ALICE", key));
     EXPECT_EQ(Count(net.bob.log.Lines(), "RECEIVER: Prekey was sent to sender."), 0);
@@ -308,26 +308,48 @@ TEST_F(SecureExchangeConcurrency, KeyTableFilledWithMadeUpNamesStillTakesARealKe
         ASSERT_TRUE(flood.Send(BuildKeyRecord(kSecureStatusAnswer, "X", "MADE-UP-" + std::to_string(n), prekey)));
     flood.channel.CloseClient();
     ASSERT_TRUE(WaitUntil([&] { return Count(net.bob.log.Lines(), "SENDER: SECURE_STATUS_ANSWER received.") == 150; }));
-    ASSERT_TRUE(net.bob.api.WaitUntilListened(2));
+    ASSERT_TRUE(net.bob.api.WaitUntilAccepting(2));
 
     ASSERT_EQ(AliceSendsToBob("still readable"), SecureSendResult::Sent);
     ASSERT_TRUE(BobHasStored(1));
     EXPECT_STREQ(net.bob.Stored()[0].text, "still readable");
 }
 
-TEST(SecureExchangeSilentPeerConcurrency, SilentPeerIsDroppedAndTheServerServesAgain)
+TEST(SecureExchangeSilentPeerConcurrency, SilentPeerIsDroppedAndTheRequestWaitingBehindItServed)
 {
     TwoComputers net(300);
     net.alice.Start();
     net.bob.Start();
     RawPeer silent;
     ASSERT_TRUE(silent.Connect(net.bob.port));
-    // Bob's server drops the silent connection and listens again.
-    ASSERT_TRUE(net.bob.api.WaitUntilListened(2));
+    ASSERT_TRUE(net.bob.api.WaitUntilAccepting(1));
 
+    // Alice's request waits in Bob's queue until the silent connection is given up.
     ASSERT_EQ(SendSecureMessage(net.alice.parts, "BOB", "after the silence"), SecureSendResult::Sent);
     ASSERT_TRUE(WaitUntil([&] { return net.bob.store.Counts().total == 1; }));
     EXPECT_STREQ(net.bob.Stored()[0].text, "after the silence");
+}
+
+TEST(SecureServerQueueConcurrency, ConnectionWaitingWhileAnotherIsServedIsNotLost)
+{
+    TwoComputers net;
+    net.bob.Start();
+    RawPeer first;
+    ASSERT_TRUE(first.Connect(net.bob.port));
+    SecureRecord odd = BuildMessageRecord("FIRST", "FIRST-PC");
+    odd.type = 99;
+    ASSERT_TRUE(first.Send(odd));
+
+    // While the first connection is still open, a message arrives on a second one and its peer
+    // is gone before the server turns to it.
+    RawPeer second;
+    ASSERT_TRUE(second.Connect(net.bob.port));
+    ASSERT_TRUE(second.Send(BuildMessageRecord("SECOND", "SECOND-PC")));
+    second.channel.CloseClient();
+    first.channel.CloseClient();
+
+    ASSERT_TRUE(WaitUntil([&] { return net.bob.store.Counts().total == 1; }));
+    EXPECT_STREQ(net.bob.Stored()[0].sender, "Second");
 }
 
 } // namespace

@@ -61,14 +61,5 @@ TEST(SecureServerConcurrency, PortHeldElsewhereIsRetriedWithPausesUntilItIsFree)
     EXPECT_TRUE(bob.api.WaitUntilListened(1));
 }
 
-TEST(SecureServerConcurrency, StartTwiceKeepsOneThread)
-{
-    SimulatedComputer bob("BOB", "BUSER", FreeLoopbackPort(), FreeLoopbackPort());
-    bob.Start();
-    EXPECT_TRUE(bob.thread.Start(bob.log));
-    bob.thread.Stop();
-    EXPECT_FALSE(bob.thread.Running());
-}
-
 } // namespace
 } // namespace kivet::test
