@@ -10,11 +10,13 @@ bash "$ROOT/scripts/setup.sh"
 source "$ROOT/scripts/build_trees.sh"
 kivet_build_windows kivetsec
 kivet_build_windows History
+kivet_build_windows Secure
 
 # The program keeps its settings and logs beside itself: run it from a folder of its own.
 RUN_DIR="$ROOT/build/run"
 mkdir -p "$RUN_DIR"
-cp "$ROOT/build/win/bin/kivetsec.exe" "$ROOT/build/win/bin/History.exe" "$ROOT/build/win/bin/style.css" "$RUN_DIR/"
+cp "$ROOT/build/win/bin/kivetsec.exe" "$ROOT/build/win/bin/History.exe" "$ROOT/build/win/bin/style.css" \
+    "$ROOT/build/win/bin/Secure.dll" "$RUN_DIR/"
 # The history's pictures and pages; the user's own history files there are left alone.
 cp -r "$ROOT/build/win/bin/images" "$ROOT/build/win/bin/History" "$RUN_DIR/"
 cd "$RUN_DIR"
@@ -24,6 +26,8 @@ headless=0
 source "$ROOT/scripts/wine_session.sh"
 kivet_wine_session_trap
 kivet_wine_session_begin "$ROOT/build/run-prefix" keep
+# The program does not start without its Secure component registered beside it.
+timeout 120 wine regsvr32 /s Secure.dll
 
 if [ "$headless" = 1 ]; then
     wine explorer /desktop=Kivet,1024x768 kivetsec.exe "$@" >"$RUN_DIR/wine.out" 2>&1 &

@@ -5,7 +5,10 @@
 
 namespace kivet::secure {
 
-ConnectionSlots::ConnectionSlots(std::uint16_t port) : port_(port) {}
+ConnectionSlots::ConnectionSlots(std::uint16_t port, unsigned serverReceiveTimeoutMs)
+    : port_(port), serverReceiveTimeoutMs_(serverReceiveTimeoutMs)
+{
+}
 
 ConnectionSlots::~ConnectionSlots()
 {
@@ -125,7 +128,9 @@ bool ConnectionSlots::DisconnectClient2()
 
 bool ConnectionSlots::CreateServer()
 {
-    return InstallNew(server_)->Bind(port_);
+    std::shared_ptr<TcpChannel> channel = InstallNew(server_);
+    channel->SetReceiveTimeout(serverReceiveTimeoutMs_);
+    return channel->Bind(port_);
 }
 
 bool ConnectionSlots::ListenServer()

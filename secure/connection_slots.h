@@ -19,10 +19,14 @@ constexpr std::uint16_t kSecurePort = 19803;
 // Every record on the port has this size, with no length prefix or delimiter.
 constexpr std::size_t kSecureRecordSize = 5348;
 constexpr int kSecureListenBacklog = 1;
+// How long the server slot waits for one whole record on an accepted connection. Records are sent
+// whole as soon as a connection is made, so a peer that has sent nothing by then is dropped and the
+// server can listen again.
+constexpr unsigned kServerReceiveTimeoutMs = 10000;
 
 class ConnectionSlots {
 public:
-    explicit ConnectionSlots(std::uint16_t port = kSecurePort);
+    explicit ConnectionSlots(std::uint16_t port = kSecurePort, unsigned serverReceiveTimeoutMs = kServerReceiveTimeoutMs);
     // Closes whatever the slots still hold.
     ~ConnectionSlots();
     ConnectionSlots(const ConnectionSlots&) = delete;
@@ -45,8 +49,9 @@ public:
 
     // Server slot. CreateServer binds a new channel to the port (address reuse on); ReceiveData
     // zeroes the record buffer and fills it only with a whole record (it is zero again after a
-    // failure). DisconnectServer from another thread makes a blocked AcceptServer or ReceiveData
-    // return false.
+    // failure). ReceiveData fails when no whole record arrives within the server receive time-out
+    // (0: no limit). DisconnectServer from another thread makes a blocked AcceptServer or
+    // ReceiveData return false.
     bool CreateServer();
     bool ListenServer();
     bool AcceptServer();
@@ -75,6 +80,7 @@ private:
     std::shared_ptr<TcpChannel> HeldRequestChannel();
 
     const std::uint16_t port_;
+    const unsigned serverReceiveTimeoutMs_;
     Slot server_;
     Slot reply_;
     RequestSlot request_;

@@ -42,6 +42,24 @@ int KeyTable::FindFree() const
     return -1;
 }
 
+// The used entry filed longest ago; only asked when every entry is used.
+int KeyTable::FindOldest() const
+{
+    int oldest = 0;
+    for (std::size_t i = 1; i < kKeyTableEntries; ++i)
+        if (filedAt_[i] < filedAt_[oldest]) oldest = static_cast<int>(i);
+    return oldest;
+}
+
+void KeyTable::File(int index, const Name& name, const uint8_t key[kTableKeySize])
+{
+    KeyEntry& entry = entries_[index];
+    std::memcpy(entry.name, name.text, kKeyNameSize);
+    std::memcpy(entry.key, key, kTableKeySize);
+    entry.used = 1;
+    filedAt_[index] = ++adds_;
+}
+
 KeyTable::AddResult KeyTable::Add(const char* name, const uint8_t key[kTableKeySize])
 {
     if (name == nullptr || key == nullptr) return AddResult::Dropped;
@@ -50,16 +68,16 @@ KeyTable::AddResult KeyTable::Add(const char* name, const uint8_t key[kTableKeyS
     std::lock_guard<std::mutex> hold(lock_);
     int index = FindUsed(normal);
     if (index >= 0) {
-        std::memcpy(entries_[index].key, key, kTableKeySize);
+        File(index, normal, key);
         return AddResult::Replaced;
     }
     index = FindFree();
-    if (index < 0) return AddResult::Dropped;
-    KeyEntry& entry = entries_[index];
-    std::memcpy(entry.name, normal.text, kKeyNameSize);
-    std::memcpy(entry.key, key, kTableKeySize);
-    entry.used = 1;
-    return AddResult::Stored;
+    if (index >= 0) {
+        File(index, normal, key);
+        return AddResult::Stored;
+    }
+    File(FindOldest(), normal, key);
+    return AddResult::StoredOverOldest;
 }
 
 bool KeyTable::Get(const char* name, uint8_t key[kTableKeySize])

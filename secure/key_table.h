@@ -30,9 +30,10 @@ static_assert(offsetof(KeyEntry, name) == 1 && offsetof(KeyEntry, key) == 21, "e
 class KeyTable {
 public:
     enum class AddResult {
-        Stored,   // a free entry took the key
-        Replaced, // an entry of that name existed; its key was overwritten
-        Dropped,  // nothing stored: the table is full, or a pointer was null
+        Stored,           // a free entry took the key
+        Replaced,         // an entry of that name existed; its key was overwritten
+        StoredOverOldest, // the table was full: the key filed longest ago gave way to this one
+        Dropped,          // nothing stored: a pointer was null
     };
 
     explicit KeyTable(UpperCaseFunction upperCase = AsciiUpperCase);
@@ -40,6 +41,9 @@ public:
     KeyTable& operator=(const KeyTable&) = delete;
 
     // Files key under name (cut to 19 characters, compared without regard to letter case).
+    // A full table makes room by dropping the key that was filed longest ago: every key is
+    // fetched within seconds of being filed, so the oldest entry is the leftover of an exchange
+    // that was abandoned, and a run of made-up names can never lock real keys out of the table.
     AddResult Add(const char* name, const uint8_t key[kTableKeySize]);
 
     // Copies the key filed under name into key and frees its entry. Returns false, writing nothing,
@@ -57,10 +61,15 @@ private:
     Name Normalise(const char* name) const;
     int FindUsed(const Name& name) const;
     int FindFree() const;
+    int FindOldest() const;
+    void File(int index, const Name& name, const uint8_t key[kTableKeySize]);
 
     UpperCaseFunction upperCase_;
     mutable std::mutex lock_;
     KeyEntry entries_[kKeyTableEntries] = {};
+    // When each used entry was filed (or its key last replaced), counted in adds.
+    uint64_t filedAt_[kKeyTableEntries] = {};
+    uint64_t adds_ = 0;
 };
 
 } // namespace kivet::secure

@@ -61,6 +61,10 @@ std::ptrdiff_t SendSome(SocketHandle socket, const void* data, std::size_t lengt
 // One receive call: the number of bytes read, 0 when the peer has closed, -1 on error.
 std::ptrdiff_t ReceiveSome(SocketHandle socket, void* buffer, std::size_t size);
 
+// Waits up to milliseconds for the socket to have something to read (data, the peer's close or an
+// error): 1 when it has, 0 when the time ran out, -1 when the wait itself failed.
+int WaitReadable(SocketHandle socket, unsigned milliseconds);
+
 void ShutdownReceiving(SocketHandle socket);
 
 // Makes accept and recv calls that other threads have blocked on this socket return.

@@ -5,9 +5,11 @@
 
 #include <arpa/inet.h>
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <netdb.h>
 #include <netinet/in.h>
+#include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -123,6 +125,19 @@ std::ptrdiff_t ReceiveSome(SocketHandle socket, void* buffer, std::size_t size)
         received = ::recv(Fd(socket), buffer, size, 0);
     } while (received < 0 && errno == EINTR);
     return received < 0 ? -1 : received;
+}
+
+int WaitReadable(SocketHandle socket, unsigned milliseconds)
+{
+    pollfd entry{};
+    entry.fd = Fd(socket);
+    entry.events = POLLIN;
+    const int limit = milliseconds > static_cast<unsigned>(INT_MAX) ? INT_MAX : static_cast<int>(milliseconds);
+    int ready;
+    do {
+        ready = ::poll(&entry, 1, limit);
+    } while (ready < 0 && errno == EINTR);
+    return ready < 0 ? -1 : (ready > 0 ? 1 : 0);
 }
 
 void ShutdownReceiving(SocketHandle socket)

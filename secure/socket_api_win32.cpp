@@ -123,6 +123,18 @@ std::ptrdiff_t ReceiveSome(SocketHandle socket, void* buffer, std::size_t size)
     return received == SOCKET_ERROR ? -1 : received;
 }
 
+int WaitReadable(SocketHandle socket, unsigned milliseconds)
+{
+    fd_set readable;
+    FD_ZERO(&readable);
+    FD_SET(Native(socket), &readable);
+    timeval limit{};
+    limit.tv_sec = static_cast<long>(milliseconds / 1000);
+    limit.tv_usec = static_cast<long>((milliseconds % 1000) * 1000);
+    const int ready = ::select(0, &readable, nullptr, nullptr, &limit);
+    return ready == SOCKET_ERROR ? -1 : (ready > 0 ? 1 : 0);
+}
+
 void ShutdownReceiving(SocketHandle socket)
 {
     ::shutdown(Native(socket), SD_RECEIVE);

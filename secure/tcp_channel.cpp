@@ -2,6 +2,7 @@
 
 #include "common/fixed_text.h"
 
+#include <chrono>
 #include <climits>
 #include <cstring>
 #include <string_view>
@@ -188,13 +189,34 @@ bool TcpChannel::Send(const void* data, std::size_t length)
     return true;
 }
 
+void TcpChannel::SetReceiveTimeout(unsigned milliseconds)
+{
+    std::lock_guard<std::mutex> hold(stateLock_);
+    receiveTimeoutMs_ = milliseconds;
+}
+
 bool TcpChannel::ReceiveRecord(void* buffer, std::size_t size)
 {
+    using Clock = std::chrono::steady_clock;
+    unsigned timeoutMs;
+    {
+        std::lock_guard<std::mutex> hold(stateLock_);
+        timeoutMs = receiveTimeoutMs_;
+    }
+    const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
+
     GuardedSocket::Use use = acceptedSocket_.Begin();
     if (use.Handle() == kNoSocket) return false;
     auto* bytes = static_cast<std::uint8_t*>(buffer);
     std::size_t received = 0;
     while (received < size) {
+        if (timeoutMs != 0) {
+            // The whole record must arrive before the deadline, so a peer that trickles bytes
+            // cannot hold the connection longer than one that sends nothing.
+            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+            if (left.count() <= 0) return false;
+            if (WaitReadable(use.Handle(), static_cast<unsigned>(left.count())) != 1) return false;
+        }
         std::ptrdiff_t n = ReceiveSome(use.Handle(), bytes + received, size - received);
         if (n <= 0) return false;
         received += static_cast<std::size_t>(n);

@@ -93,8 +93,12 @@ public:
     // Hands all length bytes to the connection of a client channel, in as many calls as it takes.
     bool Send(const void* data, std::size_t length);
 
-    // Reads from the accepted connection until size bytes have arrived; false on an error or when
-    // the peer closes before the record is complete.
+    // Limits how long ReceiveRecord waits for one whole record, counted from its start; 0 (the
+    // default) waits without limit.
+    void SetReceiveTimeout(unsigned milliseconds);
+
+    // Reads from the accepted connection until size bytes have arrived; false on an error, when
+    // the peer closes before the record is complete, or when the receive time-out runs out first.
     bool ReceiveRecord(void* buffer, std::size_t size);
 
     // One read of up to size bytes from the accepted connection: the number of bytes, 0 when the
@@ -118,6 +122,7 @@ private:
     mutable std::mutex stateLock_; // guards the fields below up to the sockets
     char hostName_[kMaxHostNameLength + 1] = {};
     std::uint16_t port_ = 0;
+    unsigned receiveTimeoutMs_ = 0;
     Ipv4Address peerAddress_{};
 
     GuardedSocket socket_;         // connected (client) or listening (server)

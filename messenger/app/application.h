@@ -12,6 +12,7 @@
 #include "messenger/browser/adapter_names.h"
 #include "messenger/browser/network_browser.h"
 #include "messenger/browser/win32/sockets_session.h"
+#include "messenger/clients/win32/secure_session.h"
 #include "messenger/history/win32/history_log.h"
 #include "messenger/lists/auto_reply_mode.h"
 #include "messenger/lists/personal_lists.h"
@@ -70,6 +71,7 @@ struct RelayObjects {
 // Made by WinMain for the whole run and handed to the frame window, the hosts and the threads.
 class Application {
 public:
+    Application();
     ProgramFiles files;
     Settings settings;
     MessageStore store;
@@ -78,6 +80,8 @@ public:
     Win32Registry registry;              // the program's values, for the parts that keep one
     std::unique_ptr<ListObjects> lists; // created with the frame window, deleted with it
     std::unique_ptr<HistoryLog> history; // made once the settings are loaded
+    SecureSession secure;                // the secure exchange, from the frame's creation to its end
+    std::unique_ptr<SecureHost> secureHost;
     std::unique_ptr<SocketsSession> sockets;  // Windows Sockets, from start-up to shutdown
     std::unique_ptr<NetworkBrowser> browser;  // the network identity and scans, as long as the sockets
     bool browserInUse = false;                // a start-up worker that would not end still works with it
@@ -108,7 +112,7 @@ public:
     // The writer of every datagram the program sends.
     MailslotWriter& Writer() { return systemWriter; }
     // The secure way of a send to one computer.
-    SecureSender& Secure() { return plainOnly; }
+    SecureSender& Secure() { return *secureSender; }
     // The local names as the browser has them, empty before start-up and after shutdown.
     NetworkState Identity() const { return browser ? browser->Identity() : NetworkState{}; }
     bool InAutoReplyMode() const { return lists && lists->autoReply.On(); }
@@ -116,7 +120,7 @@ public:
 
 private:
     Win32MailslotWriter systemWriter{[this] { return std::string(FieldText(Identity().computerName)); }};
-    PlainOnlySecureSender plainOnly;
+    std::unique_ptr<SecureSender> secureSender;
 };
 
 } // namespace kivet

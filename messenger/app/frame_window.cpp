@@ -3,6 +3,8 @@
 #include "common/fixed_text.h"
 #include "messenger/app/logon_name.h"
 #include "messenger/app/main_thread_call.h"
+#include "messenger/app/secure_host.h"
+#include "messenger/runtime/win32/message_box_win32.h"
 #include "messenger/app/main_window_host.h"
 #include "messenger/mainwindow/win32/main_dialog.h"
 #include "messenger/mainwindow/win32/tray_icon.h"
@@ -101,6 +103,15 @@ void LoadTextsAndMenus(Application& app)
     ReplaceLanguageMenus(instance);
 }
 
+// The secure component and its server thread; false when the component is missing (its box has
+// been shown and the program ends).
+bool StartSecureExchange(Application& app)
+{
+    app.secureHost = std::make_unique<ProgramSecureHost>(app);
+    return app.secure.Start(*app.secureHost, ProcessActionLog(), app.store,
+                            [](const BoxSpec& box) { ShowMessageBox(nullptr, box); });
+}
+
 // What the main window is given of the program's files and resources.
 void DescribeWindowResources(Application& app)
 {
@@ -124,6 +135,7 @@ BOOL Frame_OnCreate(Application& app, HWND hwnd)
     OpenHistory(app);
     InitialiseGraphics(app);
     LoadHotkey(app);
+    if (!StartSecureExchange(app)) return FALSE;
     WriteAction("Create Kivet window.");
     app.mainWindowHost = std::make_unique<ProgramMainWindowHost>(app);
     app.mainWindow = std::make_unique<MainWindow>(app.windowResources, *app.mainWindowHost, app.store, app.settings);
@@ -146,6 +158,8 @@ void DeletePersonalLists(Application& app)
 
 void Frame_OnDestroy(Application& app)
 {
+    // The server thread ends before the component goes; it may still send to the main window.
+    app.secure.Stop();
     MainWindowResources& r = app.windowResources;
     DeleteFonts(r);
     DestroyLanguageMenus();

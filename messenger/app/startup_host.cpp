@@ -111,6 +111,7 @@ void Win32StartupHost::CreateNetworkState()
     seams.codec = &SystemCodec();
     seams.log = &ProcessActionLog();
     seams.clock = LocalTimeNow;
+    seams.probeMessenger = [this](std::string_view computer) { return app_.secure.ProbeSecureServer(computer); };
     app_.browser = std::make_unique<NetworkBrowser>(std::move(seams), BrowserPlatformFor(QueryOsVersion()));
 }
 

@@ -82,6 +82,8 @@ void ComputerScan::ScanComputer(std::size_t index)
         return; // no answer: stays off line
 
     computer.state = HasAutoReplyMark(status) ? kScanAutoReply : kScanOnline;
+    if (inputs_.probeMessenger && name != inputs_.localComputer && inputs_.probeMessenger(name))
+        computer.runsMessenger = 1;
     for (const std::string& userOem : LoggedOnUsersOf(status, oem)) {
         if (!ReserveUser()) break;
         ScannedUser user{};

@@ -26,6 +26,10 @@ struct ComputerScanInputs {
     const TextCodec* codec = nullptr;
     // Called from the workers before each computer is asked (the status bar's progress).
     std::function<void(std::string_view computer)> onComputer;
+    // Whether a computer that answered runs the messenger (its secure server takes a connection);
+    // not asked for the local computer. Optional.
+    std::function<bool(std::string_view computer)> probeMessenger;
+    std::string localComputer; // upper-case
 };
 
 class ComputerScan : public std::enable_shared_from_this<ComputerScan> {

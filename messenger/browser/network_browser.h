@@ -39,6 +39,9 @@ struct BrowserSeams {
     const TextCodec* codec = nullptr; // lives for the whole run
     ActionWriter* log = nullptr;      // lives for the whole run
     std::function<std::tm()> clock;   // local time, for the time of the last scan
+    // Whether a computer runs the messenger, asked by the scan for each computer that answers
+    // (the secure server's probe). Optional.
+    std::function<bool(std::string_view computer)> probeMessenger;
 };
 
 class NetworkBrowser : public NetworkDirectory {

@@ -2,6 +2,8 @@
 // computers, the Quick List status, the workers over the computers, and at the end the new
 // tables published whole and shown in the tree and the status bar.
 #include "messenger/browser/browser_shared.h"
+
+#include "common/fixed_text.h"
 #include "messenger/browser/scan_display.h"
 #include "messenger/runtime/action_log.h"
 
@@ -17,8 +19,11 @@ bool ScanComputers(const std::shared_ptr<Shared>& owner, ScanRun& run, ScanTable
     Shared& shared = *owner;
     ComputerScanInputs inputs;
     inputs.netbios = shared.seams.netbios;
-    inputs.lana = shared.IdentityCopy().adapter;
+    const NetworkState identity = shared.IdentityCopy();
+    inputs.lana = identity.adapter;
     inputs.codec = shared.seams.codec;
+    inputs.probeMessenger = shared.seams.probeMessenger;
+    inputs.localComputer = std::string(FieldText(identity.computerName));
     // Workers of a stopped scan may still report after the browser is gone: they keep it alive.
     inputs.onComputer = [self = owner](std::string_view computer) {
         const std::vector<StatusPart> parts = ScanningStatus(*self->seams.codec, computer);

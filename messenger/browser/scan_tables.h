@@ -31,6 +31,7 @@ struct ScannedComputer {
     char secondName[16]; // kept for the record's size; nothing reads it
     uint16_t domainIndex;
     uint8_t state;
+    uint8_t runsMessenger; // 1 when the computer answers on the secure exchange's port
 };
 
 struct ScannedUser {
@@ -42,7 +43,7 @@ struct ScannedUser {
 
 static_assert(sizeof(DomainEntry) == 20, "domain entry");
 static_assert(sizeof(ScannedComputer) == 36 && offsetof(ScannedComputer, domainIndex) == 32 &&
-                  offsetof(ScannedComputer, state) == 34,
+                  offsetof(ScannedComputer, state) == 34 && offsetof(ScannedComputer, runsMessenger) == 35,
               "computer entry");
 static_assert(sizeof(ScannedUser) == 36 && offsetof(ScannedUser, domainIndex) == 32 &&
                   offsetof(ScannedUser, state) == 34,

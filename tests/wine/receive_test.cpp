@@ -85,7 +85,9 @@ TEST_F(Receiving, NetSendStyleOwnFormAndSplitMessagesAreAnnounced)
     ASSERT_TRUE(WritePlain(OwnForm("Carol", "Bob", text.substr(300, 300), "CAROL-PC", 2)));
     ASSERT_TRUE(WritePlain(OwnForm("Carol", "Bob", text.substr(600), "CAROL-PC", 2)));
     ASSERT_TRUE(WaitForAnnouncements(3));
-    EXPECT_EQ(Count("New common message has been received. Complete."), Count(kReceived));
+    // Each announcement ends with its "Complete." line, written once the window has been told.
+    EXPECT_TRUE(WaitUntil([&] { return Count("New common message has been received. Complete.") == 3; }, 10000));
+    EXPECT_EQ(Count(kReceived), 3);
 }
 
 TEST_F(Receiving, InvalidDatagramsAreIgnoredAndTheProgramKeepsRunning)

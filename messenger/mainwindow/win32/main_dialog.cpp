@@ -185,6 +185,13 @@ bool MainDlg_OnSysCommand(MainWindow& window, WPARAM command)
     return true;
 }
 
+// The secure exchange stored a message: announced as a plain one is.
+void MainDlg_OnSecureStored(MainWindow& window)
+{
+    StartBlinkingForUnread(window);
+    NotifyNewMessage(window);
+}
+
 void MainDlg_OnTimer(MainWindow& window, UINT_PTR timer)
 {
     if (!OnAlertTimer(window, timer)) window.host.OnTimer(window.dialog, timer);
@@ -228,7 +235,7 @@ INT_PTR DispatchMainDialog(MainWindow& window, UINT msg, WPARAM wParam, LPARAM l
         return TRUE;
     case WM_HELP: ShowHelpTopic(kHelpContents); return TRUE;
     case WM_DROPFILES: MainDlg_OnDropFiles(reinterpret_cast<HDROP>(wParam)); return TRUE;
-    case kMsgSecureStored: NotifyNewMessage(window); return TRUE;
+    case kMsgSecureStored: MainDlg_OnSecureStored(window); return TRUE;
     case kMsgGroupRefresh: RefreshView(window, Direction::Stay); return TRUE;
     case WM_CLOSE: MinimiseMainWindowToTray(window); return TRUE;
     case WM_SYSCOMMAND: return MainDlg_OnSysCommand(window, wParam);

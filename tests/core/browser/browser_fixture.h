@@ -27,6 +27,9 @@ protected:
         lan->localAdapters[0] = Workstation("PC-LOCAL", "", "OFFICE", 1);
     }
 
+    // The secure server's probe the scan asks; none unless a test sets it.
+    std::function<bool(std::string_view)> probeMessenger;
+
     // The browser after the start-up steps.
     std::unique_ptr<NetworkBrowser> Start(BrowserPlatform platform = XpPlatform(), bool autoScan = true)
     {
@@ -37,6 +40,7 @@ protected:
         seams.system = system;
         seams.codec = &TestCodec();
         seams.log = log.get();
+        seams.probeMessenger = probeMessenger;
         seams.clock = [] {
             std::tm t{};
             t.tm_hour = 9;

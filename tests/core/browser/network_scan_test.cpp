@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <map>
+#include <mutex>
 #include <set>
 
 #include "common/fixed_text.h"
@@ -73,6 +74,31 @@ TEST_F(NetworkScanTest, LoggedOnUserAutoReplyAndOffLine)
     ASSERT_TRUE(browser->FindScanned("pc3", computer));
     EXPECT_EQ(computer, "PC3");
     EXPECT_FALSE(browser->FindScanned("NOBODY", computer));
+}
+
+// A computer whose secure server takes a connection runs the messenger; the probe asks only the
+// computers that answered, never the local one.
+TEST_F(NetworkScanTest, ComputersRunningTheMessengerAreMarked)
+{
+    std::mutex askedLock;
+    std::set<std::string> asked;
+    probeMessenger = [&](std::string_view computer) {
+        std::lock_guard<std::mutex> guard(askedLock);
+        asked.insert(std::string(computer));
+        return computer == "PC1";
+    };
+    lan->AddComputer("PC1", Workstation("PC1", "JSMITH", "OFFICE", 1));
+    lan->AddComputer("PC2", Workstation("PC2", "MJONES", "OFFICE", 2));
+    provider->network = {{"OFFICE", {"\\PC1", "\\PC2", "\\PC3", "\\PC-LOCAL"}}};
+    auto browser = Start();
+    Scan(*browser);
+
+    const auto tables = browser->Tables();
+    ASSERT_EQ(tables->computers.size(), 4u);
+    EXPECT_EQ(tables->computers[0].runsMessenger, 1);
+    EXPECT_EQ(tables->computers[1].runsMessenger, 0);
+    EXPECT_EQ(tables->computers[2].runsMessenger, 0);
+    EXPECT_EQ(asked, (std::set<std::string>{"PC1", "PC2"})) << "not the silent PC3, not the local computer";
 }
 
 TEST_F(NetworkScanTest, TreeAndStatusBarAsTheScanGoes)

@@ -289,6 +289,35 @@ TEST(ServerSlotReceive, PeerClosingMidRecordGivesFailureAndZeroedBuffer)
     EXPECT_TRUE(AllZero(received));
 }
 
+// --- the server's receive time-out ---
+
+TEST(ServerSlotTimeout, SilentPeerIsDroppedAndTheNextPeerIsServed)
+{
+    const std::uint16_t port = FreePort();
+    ConnectionSlots slots(port, 200);
+    Watchdog watchdog([&] { slots.DisconnectServer(); });
+    ASSERT_TRUE(slots.CreateServer());
+    ASSERT_TRUE(slots.ListenServer());
+    TcpChannel silent;
+    ASSERT_TRUE(silent.Connect("127.0.0.1", port));
+    ASSERT_TRUE(slots.AcceptServer());
+
+    Record received = MakeRecord(20);
+    EXPECT_FALSE(slots.ReceiveData(received.data()));
+    EXPECT_TRUE(AllZero(received));
+    slots.DisconnectServer();
+
+    ASSERT_TRUE(slots.CreateServer());
+    ASSERT_TRUE(slots.ListenServer());
+    const Record sent = MakeRecord(21);
+    TcpChannel next;
+    ASSERT_TRUE(next.Connect("127.0.0.1", port));
+    ASSERT_TRUE(next.Send(sent.data(), sent.size()));
+    ASSERT_TRUE(slots.AcceptServer());
+    EXPECT_TRUE(slots.ReceiveData(received.data()));
+    EXPECT_TRUE(received == sent);
+}
+
 // --- re-creating the server ---
 
 TEST(ServerSlotRebind, CreateServerRightAfterDisconnectServerBindsAgain)

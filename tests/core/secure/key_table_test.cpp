@@ -97,20 +97,46 @@ TEST(KeyTableFetch, TwoTablesAreIndependent)
 
 // ---------------------------------------------------------------------------------------------
 
-TEST(KeyTableCapacity, FullTableDropsNewNamesButKeepsTheOldOnes)
+TEST(KeyTableCapacity, FullTableGivesTheOldestEntryToANewName)
 {
     KeyTable table;
     Fill(table);
-    EXPECT_EQ(table.Add("LATECOMER", KeyOf(500).data()), AddResult::Dropped);
+    EXPECT_EQ(table.Add("LATECOMER", KeyOf(500).data()), AddResult::StoredOverOldest);
     Key got{};
-    EXPECT_FALSE(table.Get("LATECOMER", got.data()));
-    // A name already filed is still replaced while the table is full.
-    EXPECT_EQ(table.Add(NameOf(99).c_str(), KeyOf(999).data()), AddResult::Replaced);
-    for (int n : {0, 42, 99}) {
+    ASSERT_TRUE(table.Get("LATECOMER", got.data()));
+    EXPECT_EQ(got, KeyOf(500));
+    // PC-0 was filed first and gave way; every other key is still there.
+    EXPECT_FALSE(table.Get(NameOf(0).c_str(), got.data()));
+    for (int n : {1, 42, 99}) {
         SCOPED_TRACE(n);
         ASSERT_TRUE(table.Get(NameOf(n).c_str(), got.data()));
-        EXPECT_EQ(got, KeyOf(n == 99 ? 999 : n));
+        EXPECT_EQ(got, KeyOf(n));
     }
+}
+
+TEST(KeyTableCapacity, ReplacingAKeyMakesItTheNewest)
+{
+    KeyTable table;
+    Fill(table);
+    // PC-0 is filed again, so PC-1 is now the oldest and the next new name takes its place.
+    EXPECT_EQ(table.Add(NameOf(0).c_str(), KeyOf(999).data()), AddResult::Replaced);
+    EXPECT_EQ(table.Add("LATECOMER", KeyOf(500).data()), AddResult::StoredOverOldest);
+    Key got{};
+    EXPECT_FALSE(table.Get(NameOf(1).c_str(), got.data()));
+    ASSERT_TRUE(table.Get(NameOf(0).c_str(), got.data()));
+    EXPECT_EQ(got, KeyOf(999));
+}
+
+TEST(KeyTableCapacity, MadeUpNamesCannotLockARealKeyOut)
+{
+    KeyTable table;
+    for (int round = 0; round < 3; ++round)
+        for (int n = 0; n < static_cast<int>(kKeyTableEntries); ++n)
+            table.Add(("FAKE-" + std::to_string(round) + "-" + std::to_string(n)).c_str(), KeyOf(n).data());
+    EXPECT_EQ(table.Add("REAL-PC", KeyOf(7777).data()), AddResult::StoredOverOldest);
+    Key got{};
+    ASSERT_TRUE(table.Get("REAL-PC", got.data()));
+    EXPECT_EQ(got, KeyOf(7777));
 }
 
 TEST(KeyTableCapacity, NewNameTakesTheLowestFreeEntry)
@@ -125,7 +151,8 @@ TEST(KeyTableCapacity, NewNameTakesTheLowestFreeEntry)
     EXPECT_EQ(std::string(table.EntryAt(10).name), "FIRST-NEW");
     EXPECT_EQ(table.Add("SECOND-NEW", KeyOf(1001).data()), AddResult::Stored);
     EXPECT_EQ(std::string(table.EntryAt(60).name), "SECOND-NEW");
-    EXPECT_EQ(table.Add("THIRD-NEW", KeyOf(1002).data()), AddResult::Dropped);
+    EXPECT_EQ(table.Add("THIRD-NEW", KeyOf(1002).data()), AddResult::StoredOverOldest);
+    EXPECT_EQ(std::string(table.EntryAt(0).name), "THIRD-NEW");
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -214,9 +241,10 @@ TEST(KeyTableNames, TheGivenUpperCaseFunctionDecidesWhichNamesMatch)
 
 // ---------------------------------------------------------------------------------------------
 
-// Pairs of threads: a producer files its names in order (retrying while the table is full), a
-// consumer polls for the same names in order. More keys pass through than the table holds. Polling
-// gives up at a deadline, so a lost key fails the test instead of hanging it.
+// Pairs of threads: a producer files its names in order, never more than 20 ahead of its consumer
+// (so the table never fills), and a consumer polls for the same names in order. More keys pass
+// through than the table holds. Waiting gives up at a deadline, so a lost key fails the test
+// instead of hanging it.
 TEST(KeyTableConcurrency, EveryKeyAddedIsFetchedOnceWithItsBytes)
 {
     constexpr int kPairs = 4;
@@ -226,17 +254,18 @@ TEST(KeyTableConcurrency, EveryKeyAddedIsFetchedOnceWithItsBytes)
         std::this_thread::yield();
         return std::chrono::steady_clock::now() < deadline;
     };
+    constexpr int kAheadLimit = 20;
     KeyTable table;
     std::atomic<int> stored{0}, notStored{0}, fetched{0}, wrongKeys{0};
+    std::atomic<int> consumed[kPairs] = {};
     std::vector<std::thread> threads;
     for (int pair = 0; pair < kPairs; ++pair) {
         threads.emplace_back([&, pair] {
             for (int i = 0; i < kNamesPerPair; ++i) {
-                int n = pair * kNamesPerPair + i;
-                AddResult result;
-                while ((result = table.Add(NameOf(n).c_str(), KeyOf(n).data())) == AddResult::Dropped)
+                while (i - consumed[pair].load() >= kAheadLimit)
                     if (!retryAllowed()) return;
-                (result == AddResult::Stored ? stored : notStored)++;
+                int n = pair * kNamesPerPair + i;
+                (table.Add(NameOf(n).c_str(), KeyOf(n).data()) == AddResult::Stored ? stored : notStored)++;
             }
         });
         threads.emplace_back([&, pair] {
@@ -246,6 +275,7 @@ TEST(KeyTableConcurrency, EveryKeyAddedIsFetchedOnceWithItsBytes)
                 while (!table.Get(NameOf(n).c_str(), got.data()))
                     if (!retryAllowed()) return;
                 ++fetched;
+                ++consumed[pair];
                 if (got != KeyOf(n)) ++wrongKeys;
             }
         });

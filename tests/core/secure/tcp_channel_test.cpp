@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <cstring>
@@ -140,6 +141,69 @@ TEST(TcpChannelRecord, ReceiveRecordFailsWhenPeerClosesEarly)
     ASSERT_TRUE(listener.channel.Accept());
     char record[4];
     EXPECT_FALSE(listener.channel.ReceiveRecord(record, sizeof record));
+}
+
+// --- ReceiveRecord with a time-out ---
+
+TEST(TcpChannelReceiveTimeout, SilentPeerGivesFailureAfterTheTimeout)
+{
+    Listener listener;
+    listener.channel.SetReceiveTimeout(200);
+    TcpChannel client;
+    ASSERT_TRUE(client.Connect("127.0.0.1", listener.port));
+    ASSERT_TRUE(listener.channel.Accept());
+
+    const auto start = std::chrono::steady_clock::now();
+    char record[16];
+    EXPECT_FALSE(listener.channel.ReceiveRecord(record, sizeof record));
+    const auto waited = std::chrono::steady_clock::now() - start;
+    EXPECT_GE(waited, 150ms);
+    EXPECT_LT(waited, kBlockedCallLimit);
+}
+
+TEST(TcpChannelReceiveTimeout, TricklingPeerCannotStretchTheTimeout)
+{
+    Listener listener;
+    listener.channel.SetReceiveTimeout(400);
+    TcpChannel client;
+    ASSERT_TRUE(client.Connect("127.0.0.1", listener.port));
+    ASSERT_TRUE(listener.channel.Accept());
+    std::atomic<bool> stop{false};
+    std::thread trickle([&] {
+        // One byte every 50 ms: each read would succeed long before a per-read limit ran out.
+        for (int i = 0; i < 100 && !stop; ++i) {
+            if (!client.Send("x", 1)) return;
+            std::this_thread::sleep_for(50ms);
+        }
+    });
+
+    const auto start = std::chrono::steady_clock::now();
+    char record[100];
+    EXPECT_FALSE(listener.channel.ReceiveRecord(record, sizeof record));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 2s);
+    stop = true;
+    trickle.join();
+}
+
+TEST(TcpChannelReceiveTimeout, RecordInPiecesWithinTheTimeoutArrivesWhole)
+{
+    Listener listener;
+    listener.channel.SetReceiveTimeout(3000);
+    TcpChannel client;
+    ASSERT_TRUE(client.Connect("127.0.0.1", listener.port));
+    ASSERT_TRUE(listener.channel.Accept());
+    const std::vector<std::uint8_t> sent = Pattern(3000, 9);
+    auto sending = std::async(std::launch::async, [&] {
+        for (std::size_t offset = 0; offset < sent.size(); offset += 1000) {
+            if (!client.Send(sent.data() + offset, 1000)) return false;
+            std::this_thread::sleep_for(30ms);
+        }
+        return true;
+    });
+    std::vector<std::uint8_t> record(sent.size());
+    EXPECT_TRUE(listener.channel.ReceiveRecord(record.data(), record.size()));
+    EXPECT_TRUE(sending.get());
+    EXPECT_EQ(record, sent);
 }
 
 TEST(TcpChannelRecord, ReceiveRecordWithoutAcceptedConnectionFails)

@@ -82,6 +82,25 @@ void DeleteTree(HKEY root, const char* key)
     SHDeleteKeyA(root, key);
 }
 
+// regsvr32 for the component in the folder; false when it failed or did not end within a minute.
+bool RegisterComponent(const std::string& folder, const std::string& file)
+{
+    std::string line = "regsvr32 /s \"" + folder + "\\" + file + "\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup, &info))
+        return false;
+    DWORD code = 1;
+    if (WaitForSingleObject(info.hProcess, 60000) == WAIT_OBJECT_0)
+        GetExitCodeProcess(info.hProcess, &code);
+    else
+        TerminateProcess(info.hProcess, 1);
+    CloseHandle(info.hProcess);
+    CloseHandle(info.hThread);
+    return code == 0;
+}
+
 } // namespace
 
 std::string MakeProgramFolder(const std::string& name)
@@ -102,6 +121,8 @@ std::string MakeProgramFolder(const std::string& name)
         FindClose(find);
     }
     CopyFileA((ThisFolder() + "kivetsec.exe").c_str(), (folder + "\\kivetsec.exe").c_str(), FALSE);
+    CopyFileA((ThisFolder() + "Secure.dll").c_str(), (folder + "\\Secure.dll").c_str(), FALSE);
+    RegisterComponent(folder, "Secure.dll");
     return folder;
 }
 

@@ -10,7 +10,8 @@
 
 namespace kivet::wine {
 
-// A fresh folder under %TEMP% holding a copy of kivetsec.exe (taken from this test's folder).
+// A fresh folder under %TEMP% holding copies of kivetsec.exe and Secure.dll (taken from this
+// test's folder), with that Secure.dll registered: the program does not start without it.
 std::string MakeProgramFolder(const std::string& name);
 
 class KivetProcess {
