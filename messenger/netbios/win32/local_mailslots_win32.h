@@ -1,0 +1,15 @@
+// Received mailslot messages written into this computer's mailslots, so that the program's
+// readers see them exactly as if the system had delivered them.
+#pragma once
+
+#include "messenger/netbios/engine_ports.h"
+
+namespace kivet::nbt {
+
+class Win32LocalMailslots final : public LocalMailslots {
+public:
+    // Opens "\\.\mailslot\<leaf>" for writing, writes the message with one call, closes.
+    bool Deliver(std::string_view leaf, const uint8_t* data, std::size_t size) override;
+};
+
+} // namespace kivet::nbt
