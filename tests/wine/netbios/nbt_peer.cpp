@@ -4,8 +4,8 @@
 //
 //   nbt_peer.exe COMPUTER USER WORKGROUP [--away] [--listen LEAF]... [--until FILE] -- COMMAND...
 //
-// Commands: "find NAME#XX", "status NAME#XX", "send TARGET LEAF TEXT", "domains", "away",
-// "back", "sleep MS". Each prints one line; received messages print "received LEAF TEXT".
+// Commands: "find NAME#XX", "status NAME#XX", "send TARGET LEAF TEXT", "domains", "add NAME#XX",
+// "away", "back", "sleep MS". Each prints one line; received messages print "received LEAF TEXT".
 // The program runs until FILE exists (or 30 s), releases its names and exits 0.
 #include <windows.h>
 
@@ -125,6 +125,8 @@ void RunCommand(OwnNetBios& netbios, const std::vector<std::string>& words)
                 line += computer + ",";
         }
         Print(line);
+    } else if (verb == "add" && words.size() > 1) {
+        Print("add " + words[1] + " nrc=" + std::to_string(commands.AddName(0, ParseName(words[1]))));
     } else if (verb == "away") {
         Print("away nrc=" + std::to_string(commands.AddGroupName(0, AutoReplyName())));
     } else if (verb == "back") {
