@@ -10,7 +10,6 @@ namespace {
 
 constexpr uint16_t kFirstQuestionOffset = kNsHeaderSize;
 constexpr std::size_t kNbEntrySize = 6;
-constexpr std::size_t kStatusEntrySize = 18;
 
 bool ReadQuestion(WireReader& reader, NsQuestion& question)
 {
