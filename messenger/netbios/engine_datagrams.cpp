@@ -13,6 +13,7 @@ namespace kivet::nbt {
 namespace {
 
 constexpr std::string_view kPrimaryDomainTarget = "*";
+constexpr std::string_view kLocalTarget = ".";
 
 } // namespace
 
@@ -28,6 +29,11 @@ void NbtEngine::SendMailslot(std::string_view target, std::string_view path, con
         return;
     }
     std::vector<uint8_t> transaction = BuildMailslotTransaction(WireMailslotName(*leaf), data, size);
+    if (target == kLocalTarget) {
+        DeliverLocally(transaction.data(), transaction.size());
+        done(true);
+        return;
+    }
     if (target == kPrimaryDomainTarget) {
         const LocalName* workgroup = names_.FirstRegistered(kSuffixWorkstation, true);
         if (workgroup != nullptr) SendToGroup(workgroup->name, std::move(transaction));

@@ -85,9 +85,10 @@ public:
     void Discover(int64_t nowMs, DiscoveryDone done);
 
     // One mailslot write: target is a computer or user name (DIRECT_UNIQUE to name<03>), a
-    // workgroup or domain (DIRECT_GROUP to name<00>, broadcast) or "*" (this node's workgroup);
-    // path is "\mailslot\...". Reports false for an invalid target or path, an unknown target
-    // or a node without names; true once the datagram is sent (it is not acknowledged).
+    // workgroup or domain (DIRECT_GROUP to name<00>, broadcast), "*" (this node's workgroup)
+    // or "." (this computer only); path is "\mailslot\...". Reports false for an invalid
+    // target or path, an unknown target or a node without names; true once the datagram is sent
+    // (it is not acknowledged).
     void SendMailslot(std::string_view target, std::string_view path, const uint8_t* data, std::size_t size,
                       int64_t nowMs, SendDone done);
 

@@ -152,9 +152,11 @@ TEST(EngineMailslotSend, OwnNamesAreDeliveredHere)
     EngineHarness h;
     RegisterUsualNames(h);
     EXPECT_EQ(Send(h, "jsmith"), true);
+    EXPECT_EQ(Send(h, "."), true);
     EXPECT_TRUE(h.sender.Take().empty());
-    ASSERT_EQ(h.mailslots.delivered.size(), 1u);
+    ASSERT_EQ(h.mailslots.delivered.size(), 2u);
     EXPECT_EQ(h.mailslots.delivered[0].data, kMessage);
+    EXPECT_EQ(h.mailslots.delivered[1].leaf, "messngr");
 }
 
 TEST(EngineMailslotReceive, DatagramsForOurNamesAreDelivered)
