@@ -20,9 +20,15 @@ OUT="$(mktemp -d)"
 trap '"$NETNS" down "$RUN" >/dev/null 2>&1 || true; rm -rf "$OUT"' EXIT
 "$NETNS" up "$RUN" --wine A B
 BIN="$ROOT/build/win/bin/nbt_delivery_bench.exe"
-"$NETNS" run "$RUN" A wine "$BIN" receive PC-A OFFICE "$COUNT" >"$OUT/a" 2>&1 &
-for _ in $(seq 1 200); do grep -q ready "$OUT/a" && break; sleep 0.1; done
-echo "== Under Wine, computer B writes $COUNT datagrams of 311 bytes to PC-A's mailslot"
-"$NETNS" run "$RUN" B wine "$BIN" send PC-B OFFICE PC-A "$COUNT" >"$OUT/b" 2>&1 || true
-wait
-grep -h -E "sent|received|NetBIOS" "$OUT/b" "$OUT/a"
+for burst in 0 16 4; do
+    "$NETNS" run "$RUN" A wine "$BIN" receive PC-A OFFICE "$COUNT" >"$OUT/a" 2>&1 &
+    for _ in $(seq 1 200); do grep -q ready "$OUT/a" && break; sleep 0.1; done
+    if [ "$burst" = 0 ]; then
+        echo "== Under Wine, B floods PC-A's mailslot with $COUNT datagrams of 311 bytes"
+    else
+        echo "== Under Wine, B writes $COUNT datagrams to PC-A, pausing 1 ms after every $burst"
+    fi
+    "$NETNS" run "$RUN" B wine "$BIN" send PC-B OFFICE PC-A "$COUNT" "$burst" >"$OUT/b" 2>&1 || true
+    wait
+    grep -h -E "^(sent|received)" "$OUT/b" "$OUT/a"
+done

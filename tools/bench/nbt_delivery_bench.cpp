@@ -1,7 +1,9 @@
 // Mailslot datagrams delivered per second between two computers under Wine, through our own
 // NetBIOS over TCP/IP (scripts/bench_netbios.sh runs it in two network namespaces).
 //   nbt_delivery_bench.exe receive COMPUTER WORKGROUP COUNT
-//   nbt_delivery_bench.exe send COMPUTER WORKGROUP TARGET COUNT
+//   nbt_delivery_bench.exe send COMPUTER WORKGROUP TARGET COUNT [BURST]
+// The sender pauses 1 ms after every BURST datagrams (default: no pause). Mailslot datagrams are
+// not acknowledged, so what a flood loses shows in the receiver's count.
 // The receiver reads its mailslot until COUNT messages arrived or 5 s pass without one, and
 // prints how many arrived and the rate from the first to the last.
 #include <windows.h>
@@ -54,7 +56,7 @@ int Receive(const char* computer, const char* workgroup, int count)
     return 0;
 }
 
-int Send(const char* computer, const char* workgroup, const char* target, int count)
+int Send(const char* computer, const char* workgroup, const char* target, int count, int burst)
 {
     OwnNetBios netbios;
     if (!StartNetBios(netbios, computer, workgroup)) return 1;
@@ -62,9 +64,13 @@ int Send(const char* computer, const char* workgroup, const char* target, int co
     const std::string path = std::string("\\mailslot\\") + kLeaf;
     int sent = 0;
     const DWORD start = GetTickCount();
-    for (int i = 0; i < count; ++i)
+    for (int i = 0; i < count; ++i) {
         sent += netbios.Writer()->Write(target, path, reinterpret_cast<const uint8_t*>(message.data()), message.size());
-    std::printf("sent %d of %d datagrams in %lu ms\n", sent, count, GetTickCount() - start);
+        if (burst > 0 && (i + 1) % burst == 0) Sleep(1);
+    }
+    const DWORD elapsed = GetTickCount() - start;
+    std::printf("sent %d of %d datagrams in %lu ms (%.0f per second offered)\n", sent, count, elapsed,
+                elapsed ? sent * 1000.0 / elapsed : 0.0);
     return sent == count ? 0 : 1;
 }
 
@@ -74,8 +80,9 @@ int main(int argc, char** argv)
 {
     const std::string role = argc > 1 ? argv[1] : "";
     if (role == "receive" && argc == 5) return Receive(argv[2], argv[3], std::atoi(argv[4]));
-    if (role == "send" && argc == 6) return Send(argv[2], argv[3], argv[4], std::atoi(argv[5]));
+    if (role == "send" && (argc == 6 || argc == 7))
+        return Send(argv[2], argv[3], argv[4], std::atoi(argv[5]), argc == 7 ? std::atoi(argv[6]) : 0);
     std::fprintf(stderr, "usage: nbt_delivery_bench receive COMPUTER WORKGROUP COUNT\n"
-                         "       nbt_delivery_bench send COMPUTER WORKGROUP TARGET COUNT\n");
+                         "       nbt_delivery_bench send COMPUTER WORKGROUP TARGET COUNT [BURST]\n");
     return 2;
 }

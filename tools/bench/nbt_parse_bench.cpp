@@ -88,15 +88,19 @@ int main(int argc, char** argv)
     config.localAddress = 0x0A000001;
     config.broadcastAddress = 0x0A0000FF;
     NbtEngine engine(config, sender, mailslots);
-    engine.AddName(*NameFromText("JSMITH", 0x03), false, 0, [](uint8_t) {});
-    engine.Tick(10000);
+    bool registered = false;
+    engine.AddName(*NameFromText("JSMITH", 0x03), false, 0, [&](uint8_t nrc) { registered = nrc == 0; });
+    for (int64_t now = 0; now <= 5000; now += 50)
+        engine.Tick(now);
+    if (!registered) return 1;
     Measure("datagram through the engine into a mailslot", [&] {
         const uint64_t before = mailslots.count;
         engine.OnDatagramPacket(0x0A000002, 138, datagram.data(), datagram.size(), 20000);
         return mailslots.count == before + 1;
     });
+    const auto userQuery = BuildNameServicePacket(MakeNameQuery(4, *NameFromText("JSMITH", 0x03), true));
     Measure("name query answered by the engine", [&] {
-        engine.OnNameServicePacket(0x0A000002, 137, query.data(), query.size(), 20000);
+        engine.OnNameServicePacket(0x0A000002, 137, userQuery.data(), userQuery.size(), 20000);
         return true;
     });
     return 0;
