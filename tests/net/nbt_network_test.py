@@ -4,6 +4,8 @@
   nbt_network_test.py --bin BUILD/win/bin samba   computer A runs nbt_peer.exe under Wine;
                                                   computer B uses Samba's nmblookup and scapy
   nbt_network_test.py --bin BUILD/win/bin wine    A and B both run nbt_peer.exe under Wine
+  nbt_network_test.py --node PATH/nbt_node native A runs our NetBIOS natively (BSD sockets);
+                                                  B as in the samba case
 
 Exits 0 when every check passes, 1 on a failure, 77 (skipped) without root, network namespaces,
 Wine, nmblookup or scapy. Every wait is bounded; the namespaces are always torn down."""
@@ -48,13 +50,16 @@ class Network:
                               timeout=timeout)
 
     def start_peer(self, name, program, arguments):
-        """nbt_peer.exe in computer name, its output in a file (Wine and pipes do not mix)."""
+        """nbt_peer.exe under Wine, or nbt_node natively, in computer name; its output goes to a
+        file (Wine and pipes do not mix)."""
         output = os.path.join(self.dir, name + '.out')
         stop = os.path.join(self.dir, name + '.stop')
-        windows_stop = 'Z:' + stop.replace('/', '\\')
+        if program.endswith('.exe'):
+            command = ['wine', program] + arguments[:3] + ['--until', 'Z:' + stop.replace('/', '\\')]
+        else:
+            command = [program, self.address(name), self.broadcast()] + arguments[:3] + ['--until', stop]
         with open(output, 'w') as out:
-            process = subprocess.Popen([NETNS, 'run', self.run, name, 'wine', program] + arguments[:3] +
-                                       ['--until', windows_stop] + arguments[3:],
+            process = subprocess.Popen([NETNS, 'run', self.run, name] + command + arguments[3:],
                                        stdout=out, stderr=subprocess.STDOUT, stdin=subprocess.DEVNULL)
         self.processes.append((process, stop))
         return Peer(output, stop, process)
@@ -176,25 +181,33 @@ def wine_case(network, program):
         check(True, 'A ' + line.replace('\\\\', '\\'))
 
 
+def scapy_installed():
+    return subprocess.run(['/usr/bin/python3', '-c', 'import scapy.layers.netbios'], stdout=subprocess.DEVNULL,
+                          stderr=subprocess.DEVNULL).returncode == 0
+
+
 def main():
     parser = argparse.ArgumentParser()
-    parser.add_argument('--bin', required=True)
-    parser.add_argument('case', choices=['samba', 'wine'])
+    parser.add_argument('--bin', help='the Windows tree\'s bin folder (samba, wine)')
+    parser.add_argument('--node', help='the native nbt_node program (native)')
+    parser.add_argument('case', choices=['samba', 'wine', 'native'])
     args = parser.parse_args()
-    program = os.path.join(os.path.abspath(args.bin), 'nbt_peer.exe')
-    if os.geteuid() != 0 or shutil.which('ip') is None or shutil.which('wine') is None:
+    native = args.case == 'native'
+    program = os.path.abspath(args.node) if native else os.path.join(os.path.abspath(args.bin), 'nbt_peer.exe')
+    if os.geteuid() != 0 or shutil.which('ip') is None or (not native and shutil.which('wine') is None):
         print('skipped: needs root, iproute2 and Wine')
         return SKIP
-    if args.case == 'samba' and (shutil.which('nmblookup') is None or not os.path.exists('/usr/bin/python3')):
+    if args.case != 'wine' and (shutil.which('nmblookup') is None or not scapy_installed()):
         print('skipped: needs nmblookup (samba-common-bin) and python3-scapy')
         return SKIP
+    computers = {'samba': ['--wine', 'A', '--plain', 'B'], 'wine': ['--wine', 'A', 'B'], 'native': ['A', 'B']}
     try:
-        network = Network(['--wine', 'A'] + (['--plain'] if args.case == 'samba' else []) + ['B'])
+        network = Network(computers[args.case])
     except (subprocess.CalledProcessError, subprocess.TimeoutExpired) as error:
         print('skipped: network namespaces unavailable (%s)' % error)
         return SKIP
     try:
-        (samba_case if args.case == 'samba' else wine_case)(network, program)
+        (wine_case if args.case == 'wine' else samba_case)(network, program)
         print('all checks passed')
         return 0
     except (Failed, subprocess.TimeoutExpired) as failure:
