@@ -91,7 +91,9 @@ void NbtEngine::QueryNodeStatus(uint32_t address, int64_t nowMs, StatusDone done
 void NbtEngine::QueryAdapterStatus(const NetBiosName& callName, int64_t nowMs, StatusDone done)
 {
     nowMs_ = nowMs;
-    if (callName[0] == '*') {
+    // '*' asks this node; so does a name of this node with any suffix (the computer name
+    // padded with blanks, as a caller looking for its own workgroup passes it).
+    if (callName[0] == '*' || names_.HoldsText(callName)) {
         done(kNrcGoodReturn, LocalStatus());
         return;
     }

@@ -12,6 +12,12 @@ constexpr uint8_t kAdapterRegistered = 0x04;
 constexpr uint8_t kAdapterDeregistered = 0x05;
 constexpr uint8_t kAdapterDuplicate = 0x06;
 
+NetBiosName WithSuffix(NetBiosName name, uint8_t suffix)
+{
+    name[15] = static_cast<char>(suffix);
+    return name;
+}
+
 uint16_t StatusFlagsOf(const LocalName& entry)
 {
     uint16_t flags = entry.group ? kStatusGroup : 0;
@@ -67,6 +73,14 @@ bool NameTable::MustDefend(const NetBiosName& name, bool requestIsGroup) const
 {
     const LocalName* entry = FindRegistered(name);
     return entry != nullptr && (!entry->group || !requestIsGroup);
+}
+
+bool NameTable::HoldsText(const NetBiosName& name) const
+{
+    for (const LocalName& entry : names_)
+        if (NameText(entry.name).size() == NameText(name).size() && SameName(WithSuffix(entry.name, 0), WithSuffix(name, 0)))
+            return true;
+    return false;
 }
 
 const LocalName* NameTable::FirstRegistered(uint8_t suffix, bool group) const

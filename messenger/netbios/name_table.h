@@ -42,6 +42,9 @@ public:
     // as a unique name, or as a group name and the request is for a unique one).
     bool MustDefend(const NetBiosName& name, bool requestIsGroup) const;
 
+    // Some name of the table has these 15 characters (ignoring ASCII case), whatever its suffix.
+    bool HoldsText(const NetBiosName& name) const;
+
     // The first registered name with the suffix, unique or group as asked.
     const LocalName* FirstRegistered(uint8_t suffix, bool group) const;
 

@@ -77,7 +77,8 @@ public:
     void FindName(const NetBiosName& name, int64_t nowMs, FindDone done);
     // Node status of the computer at address (the wildcard question Windows asks).
     void QueryNodeStatus(uint32_t address, int64_t nowMs, StatusDone done);
-    // NCBASTAT: a call name starting with '*' asks this node; otherwise the name is found first.
+    // NCBASTAT: a call name starting with '*', or one of this node's names with any suffix, asks
+    // this node; otherwise the name is found first.
     void QueryAdapterStatus(const NetBiosName& callName, int64_t nowMs, StatusDone done);
     AdapterStatus LocalStatus() const;
 

@@ -95,6 +95,16 @@ TEST(EngineAnswers, LocalAdapterStatusShowsTheWorkgroupAs0x84)
     });
     ASSERT_TRUE(status.has_value());
     EXPECT_TRUE(h.sender.Take().empty()) << "the local status needs no network";
+
+    // The computer name padded with blanks (suffix 0x20) asks this computer too.
+    std::optional<AdapterStatus> own;
+    NetBiosName padded = Name("pc-07", 0x20);
+    h.engine.QueryAdapterStatus(padded, h.now, [&](uint8_t, const AdapterStatus& got) { own = got; });
+    ASSERT_TRUE(own.has_value());
+    EXPECT_EQ(own->names.size(), status->names.size());
+    EXPECT_TRUE(h.sender.Take().empty());
+    h.engine.QueryAdapterStatus(Name("PC-0", 0x20), h.now, [&](uint8_t, const AdapterStatus&) {});
+    EXPECT_EQ(h.sender.Take().size(), 1u) << "a shorter name is somebody else's: it is looked up";
     EXPECT_EQ(status->mac, TestConfig().mac);
     // The browser's rule: the first name with flags 0x84 and suffix 0x00 is the workgroup.
     const AdapterStatusName* workgroup = nullptr;
