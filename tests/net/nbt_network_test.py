@@ -153,9 +153,10 @@ def samba_case(network, program):
 
 def wine_case(network, program):
     alice = network.start_peer('A', program, ['PC-ALICE', 'ALICE', 'OFFICE', '--listen', 'messngr',
-                                              '--listen', 'kivet\\group'])
+                                              '--listen', 'kivet\\group', '--', 'await BOB#03', 'status PC-BOB#00'])
     alice.wait_for(r'^ready$')
     a = network.address('A')
+    b = network.address('B')
     bob = network.start_peer('B', program, ['PC-BOB', 'BOB', 'OFFICE', '--',
                                             'find ALICE#03', 'status PC-ALICE#00', 'add ALICE#03',
                                             'send ALICE messngr to the user',
@@ -175,6 +176,11 @@ def wine_case(network, program):
     check(bob.wait_for(r'^send NOBODY messngr ok=(\d)$').group(1) == '0', 'a write to an unknown name fails')
     domains = bob.wait_for(r'^domains (.*)$', timeout=40).group(1)
     check(domains.strip() == 'OFFICE:PC-ALICE,PC-BOB,', 'B lists the workgroup and its computers', domains)
+    check(alice.wait_for(r'^find BOB#03 nrc=(\d+) address=(\S+)$').groups() == ('0', b),
+          "A finds B's user name BOB<03> through the NetBios seam")
+    status = alice.wait_for(r'^status PC-BOB#00 nrc=0 (.*)$').group(1)
+    check('PC-BOB<00>/04' in status and 'BOB<03>/04' in status and 'OFFICE<00>/84' in status,
+          "A reads B's node status", status)
     for line in (r'received messngr to the user', r'received kivet\\group to the workgroup',
                  r'received messngr to the primary domain'):
         alice.wait_for('^' + line + '$', timeout=10)

@@ -71,9 +71,13 @@ void RunCommand(Seams& seams, const std::vector<std::string>& words)
     if (words.empty()) return;
     const std::string& verb = words[0];
     const std::string argument = words.size() > 1 ? words[1] : std::string();
-    if (verb == "find") {
+    if (verb == "find" || verb == "await") {
+        // "await" asks again (up to ten times) until the name is there: the other computer may
+        // still be starting.
         std::array<uint8_t, 6> source{};
-        const uint8_t nrc = seams.netbios.FindName(0, ParsePeerName(argument), source);
+        uint8_t nrc = seams.netbios.FindName(0, ParsePeerName(argument), source);
+        for (int tries = 1; verb == "await" && nrc != kNrcGoodReturn && tries < 10; ++tries)
+            nrc = seams.netbios.FindName(0, ParsePeerName(argument), source);
         seams.print("find " + argument + " nrc=" + std::to_string(nrc) + " address=" + Dotted(source));
     } else if (verb == "status") {
         AdapterStatus status;

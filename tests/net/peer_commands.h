@@ -1,6 +1,6 @@
 // The commands of the network test peers (nbt_peer.exe under Wine, nbt_node natively), run
 // through the seams the program uses. Each prints one line.
-//   find NAME#XX | status NAME#XX | add NAME#XX | away | back | domains | sleep MS
+//   find NAME#XX | await NAME#XX | status NAME#XX | add NAME#XX | away | back | domains | sleep MS
 //   send TARGET LEAF TEXT
 #pragma once
 
