@@ -7,6 +7,7 @@ PACKAGES=(
     cmake make g++ clang libclang-rt-14-dev googletest python3 libssl-dev openssl
     mingw-w64 g++-mingw-w64-x86-64 mingw-w64-tools libz-mingw-w64-dev libwine-dev
     wine wine64 fonts-wine xvfb xauth x11-utils imagemagick procps
+    iproute2 util-linux samba-common-bin python3-scapy
 )
 
 missing=()

@@ -14,6 +14,7 @@
 #include "messenger/browser/win32/sockets_session.h"
 #include "messenger/clients/win32/secure_session.h"
 #include "messenger/history/win32/history_log.h"
+#include "messenger/netbios/win32/own_netbios.h"
 #include "messenger/lists/auto_reply_mode.h"
 #include "messenger/lists/personal_lists.h"
 #include "messenger/mainwindow/win32/main_window.h"
@@ -83,6 +84,7 @@ public:
     SecureSession secure;                // the secure exchange, from the frame's creation to its end
     std::unique_ptr<SecureHost> secureHost;
     std::unique_ptr<SocketsSession> sockets;  // Windows Sockets, from start-up to shutdown
+    std::unique_ptr<nbt::OwnNetBios> ownNetBios; // our NetBIOS over TCP/IP, where the system has none
     std::unique_ptr<NetworkBrowser> browser;  // the network identity and scans, as long as the sockets
     bool browserInUse = false;                // a start-up worker that would not end still works with it
     MailslotHandles mailslots;
@@ -110,7 +112,11 @@ public:
 
     HWND MainDialog() const { return mainWindow ? mainWindow->dialog : nullptr; }
     // The writer of every datagram the program sends.
-    MailslotWriter& Writer() { return systemWriter; }
+    MailslotWriter& Writer()
+    {
+        MailslotWriter* own = ownNetBios ? ownNetBios->Writer() : nullptr;
+        return own ? *own : systemWriter;
+    }
     // The secure way of a send to one computer.
     SecureSender& Secure() { return *secureSender; }
     // The local names as the browser has them, empty before start-up and after shutdown.

@@ -9,6 +9,7 @@
 #include "messenger/browser/win32/win32_host_lookup.h"
 #include "messenger/browser/win32/win32_local_system.h"
 #include "messenger/browser/win32/win32_network_provider.h"
+#include "messenger/netbios/win32/netbios_choice.h"
 #include "messenger/runtime/action_log.h"
 #include "messenger/resources/resource.h"
 #include "messenger/runtime/command_line.h"
@@ -100,12 +101,33 @@ bool Win32StartupHost::SendToRunningInstance(unsigned message, unsigned wParam)
 
 // Windows Sockets 1.1 first, then the browser over the system's NetBIOS, network provider and host
 // look-ups.
+namespace {
+
+// The browser's NetBIOS and network provider: ours while it runs, else the system's.
+void UseOwnNetBiosWhereChosen(Application& app, BrowserSeams& seams)
+{
+    const nbt::NetBiosChoice choice = nbt::ChooseNetBios();
+    WriteAction(nbt::NetBiosChoiceText(choice));
+    if (choice == nbt::NetBiosChoice::System) return;
+    auto own = std::make_unique<nbt::OwnNetBios>();
+    const nbt::OwnNetBiosStart result = own->Start();
+    WriteAction(nbt::DescribeStart(result, *own));
+    if (result != nbt::OwnNetBiosStart::Started) return; // messages still reach this computer
+    // The service lives in the application; the browser only borrows its seams.
+    seams.netbios = std::shared_ptr<NetBios>(own->Commands(), [](NetBios*) {});
+    seams.provider = std::shared_ptr<NetworkProvider>(own->Provider(), [](NetworkProvider*) {});
+    app.ownNetBios = std::move(own);
+}
+
+} // namespace
+
 void Win32StartupHost::CreateNetworkState()
 {
     app_.sockets = std::make_unique<SocketsSession>();
     BrowserSeams seams;
     seams.netbios = SystemNetBios();
     seams.provider = std::make_shared<Win32NetworkProvider>();
+    UseOwnNetBiosWhereChosen(app_, seams);
     seams.hosts = std::make_shared<Win32HostLookup>();
     seams.system = std::make_shared<Win32LocalSystem>();
     seams.codec = &SystemCodec();
@@ -118,6 +140,8 @@ void Win32StartupHost::CreateNetworkState()
 void Win32StartupHost::DestroyNetworkState()
 {
     app_.browser.reset();
+    if (app_.ownNetBios) app_.ownNetBios->Stop();
+    app_.ownNetBios.reset();
     app_.sockets.reset();
 }
 

@@ -2,6 +2,9 @@
 
 #include "common/win32/win32_codec.h"
 #include "messenger/app/logon_name.h"
+#include "messenger/browser/win32/win32_local_system.h"
+#include "messenger/netbios/program_names.h"
+#include "messenger/netbios/win32/system_names.h"
 #include "messenger/lists/list_names.h"
 #include "messenger/lists/name_list.h"
 #include "messenger/runtime/settings.h"
@@ -19,11 +22,23 @@ struct WorkerInput {
     std::vector<std::string> quickList;
 };
 
+// Our NetBIOS holds the names Windows registers for a workstation (the workgroup among them, which
+// the local names are then read back from); they are registered side by side, in one wait.
+void RegisterOwnNames(Application& app)
+{
+    if (!app.ownNetBios) return;
+    Win32LocalSystem system;
+    const std::string computer = SystemCodec().Upper(system.ComputerName());
+    const std::string user = SystemCodec().Upper(system.LogonName());
+    app.ownNetBios->AddNames(nbt::ProgramNames(computer, user, nbt::SystemWorkgroupName()));
+}
+
 DWORD WINAPI StartupWorkerMain(LPVOID parameter)
 {
     // The OS family is already known: the main thread determines it before starting this worker,
     // because the main window's mailbox set-up reads it.
     std::unique_ptr<WorkerInput> input(static_cast<WorkerInput*>(parameter));
+    RegisterOwnNames(*input->app);
     if (NetworkBrowser* browser = input->app->browser.get()) browser->RunStartupWork(input->autoScan, input->quickList);
     return 0;
 }

@@ -1,0 +1,12 @@
+// The workgroup (or domain) the system says this computer belongs to, for the names our NetBIOS
+// registers before anything can ask the adapter for it.
+#pragma once
+
+#include <string>
+
+namespace kivet::nbt {
+
+// Upper-case, at most 15 characters; "WORKGROUP" when the system does not say.
+std::string SystemWorkgroupName();
+
+} // namespace kivet::nbt
