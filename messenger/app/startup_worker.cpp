@@ -30,7 +30,7 @@ void RegisterOwnNames(Application& app)
     Win32LocalSystem system;
     const std::string computer = SystemCodec().Upper(system.ComputerName());
     const std::string user = SystemCodec().Upper(system.LogonName());
-    app.ownNetBios->AddNames(nbt::ProgramNames(computer, user, nbt::SystemWorkgroupName()));
+    app.ownNetBios->AddNames(nbt::ProgramNames(computer, user, nbt::SystemWorkgroupName(computer)));
 }
 
 DWORD WINAPI StartupWorkerMain(LPVOID parameter)
