@@ -50,7 +50,7 @@ def missing_tools():
     """What this machine lacks for the tests, or None."""
     if os.geteuid() != 0:
         return 'root'
-    for tool in ('ip', 'unshare', 'wine', 'Xvfb'):
+    for tool in ('ip', 'unshare', 'wine', 'Xvfb', 'nmblookup'):
         if shutil.which(tool) is None:
             return tool
     if not os.path.isdir(os.environ.get('KIVET_WINE_TEMPLATE', '/var/tmp/kivet-wine-template')):
