@@ -13,7 +13,7 @@ itself. program_driver.exe works the program running on a computer, one command 
     alice.drive('wait-count', 1)
     network.close()
 
-Every call is bounded by a time-out; close() stops every program, wineserver, namespace and the
+Every call is bounded by a time-out; close() ends every program, wineserver, namespace and the
 Xvfb it started."""
 import os
 import re
@@ -193,12 +193,15 @@ class Computer:
         if pending:
             raise Failed('%s: its program never answered for %s' % (self.name, pending[0]))
 
-    def stop_program(self):
-        """Exit through the menu, answering Yes; killed if it does not end."""
+    def stop_program(self, graceful=True):
+        """Exit through the menu, answering Yes (under Wine here that takes some seconds);
+        killed when it does not end, or at once when not graceful."""
         if self.program is None:
             return
-        if self.program.poll() is None:
+        if graceful and self.program.poll() is None:
             self.drive('exit', timeout=40)
+        elif self.program.poll() is None:
+            self.drive('kill', timeout=40)
         try:
             self.program.wait(timeout=20)
         except subprocess.TimeoutExpired:
@@ -322,13 +325,16 @@ class ProgramNetwork:
             if process.poll() is None:
                 process.kill()
                 process.wait()
-        for computer in self.computers.values():
-            try:
-                computer.stop_program()
-            except (Failed, subprocess.TimeoutExpired, OSError):
-                pass
+        # The programs end with their computers: netns.sh stops everything running in them.
         subprocess.run([NETNS, 'down', self.run_id], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
                        timeout=180)
+        for computer in self.computers.values():
+            if computer.program is not None:
+                try:
+                    computer.program.wait(timeout=10)
+                except subprocess.TimeoutExpired:
+                    computer.program.kill()
+                    computer.program.wait()
         if self.display:
             self.display.close()
         shutil.rmtree(self.dir, ignore_errors=True)

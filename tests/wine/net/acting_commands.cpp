@@ -100,4 +100,15 @@ int ExitRunningProgram(RunningProgram& program, const Arguments&)
     return 1;
 }
 
+// kill: ends the process at once, without the exit sequence (its names are not released).
+int KillRunningProgram(RunningProgram& program, const Arguments&)
+{
+    HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, program.ProcessId());
+    if (!process) return 1;
+    TerminateProcess(process, 99);
+    const bool ended = WaitForSingleObject(process, kWindowWait) == WAIT_OBJECT_0;
+    CloseHandle(process);
+    return ended ? 0 : 1;
+}
+
 } // namespace kivet::wine

@@ -37,6 +37,7 @@ int EnterAutoReplyMode(RunningProgram& program, const Arguments& args);
 int LeaveAutoReplyMode(RunningProgram& program, const Arguments& args);
 int ReadDetails(RunningProgram& program, const Arguments& args);
 int ExitRunningProgram(RunningProgram& program, const Arguments& args);
+int KillRunningProgram(RunningProgram& program, const Arguments& args);
 
 // This computer as Wine presents it, without the program.
 int PrintIdentity(const Arguments& args);

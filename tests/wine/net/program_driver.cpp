@@ -17,6 +17,7 @@
 //   away TEXT | back     enter Auto-Reply mode with TEXT through its dialog, or leave it
 //   details              Message details (F3): the Details window's five values, then OK
 //   exit                 Exit, answering Yes
+//   kill                 ends the program's process at once
 //
 // Exit code 0: done; 1: the program did not do or show it in time (or is not running); 2: usage.
 #include <cstdlib>
@@ -50,6 +51,7 @@ const CommandEntry kCommands[] = {
     {"back", 0, LeaveAutoReplyMode},
     {"details", 0, ReadDetails},
     {"exit", 0, ExitRunningProgram},
+    {"kill", 0, KillRunningProgram},
 };
 
 constexpr DWORD kFindWait = 15000;
