@@ -89,8 +89,8 @@ int ReadDetails(RunningProgram& program, const Arguments&)
 int ExitRunningProgram(RunningProgram& program, const Arguments&)
 {
     program.PostCommand(IDM_EXIT);
-    HWND box = WaitFor([&] { return FindMessageBox(program.ProcessId(), "Closing Kivet Secure Messenger"); },
-                       kWindowWait);
+    HWND box =
+        WaitFor([&] { return FindMessageBox(program.ProcessId(), "Closing Kivet Secure Messenger"); }, kWindowWait);
     if (!box) return 1;
     PressButton(box, IDYES);
     for (int i = 0; i < 60; ++i) {

@@ -7,8 +7,9 @@
 // Each TARGET is a computer or user name, a workgroup, or "*". A TEXT of 300 characters or more
 // goes as a split message: pieces of 300 characters and a last, shorter one, each in the
 // program's own form ("USER\0recipient\0piece\0COMPUTER\0" and the flag 2 of a piece, then a
-// NUL), 100 ms apart. Each message prints "sent TARGET 1" (or 0 when a write failed). Exit 0 when every datagram was sent, 1 when one
-// was not, 3 when our NetBIOS could not start (UDP 137/138 taken), 2 on usage.
+// NUL), 100 ms apart. Each message prints "sent TARGET 1" (or 0 when a write failed). Exit 0 when
+// every datagram was sent, 1 when one was not, 3 when our NetBIOS could not start (UDP 137/138
+// taken), 2 on usage.
 #include <windows.h>
 
 #include <cstdio>
