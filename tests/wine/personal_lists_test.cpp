@@ -108,6 +108,7 @@ TEST_F(PersonalLists, AutoReplyModeKeepsArrivalsQuietButCountsThem)
               "Type your Auto-Reply message here or click Choose... button to select one from your Auto-Replies list.");
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(set, IDOK))) << "no text yet";
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(set, kChoose))) << "no Auto-Replies stored";
+    EXPECT_EQ(SendMessageA(GetDlgItem(set, kAutoReplyText), EM_GETLIMITTEXT, 0, 0), 255) << "the box takes 255";
     Type(GetDlgItem(set, kAutoReplyText), "Out until 3");
     EXPECT_TRUE(IsWindowEnabled(GetDlgItem(set, IDOK)));
     Confirm(set);
