@@ -2,6 +2,7 @@
 // recipient, completion while typing and the caption that follows the recipient.
 #include <gtest/gtest.h>
 
+#include "messenger/send/dropped_name.h"
 #include "messenger/send/recipient_box.h"
 #include "tests/fakes/table_codec.h"
 
@@ -63,6 +64,21 @@ TEST(RecipientBox, CaptionFollowsTheRecipient)
 {
     EXPECT_EQ(SendDialogCaption("Sending message", ""), "Sending message");
     EXPECT_EQ(SendDialogCaption("Sending message", "PC7"), "Sending message - PC7");
+}
+
+} // namespace
+} // namespace kivet::test
+
+namespace kivet::test {
+namespace {
+
+TEST(DroppedName, ComputersFromTheNetworkFolderOnly)
+{
+    EXPECT_EQ(DroppedComputerName("\\\\PC7"), std::optional<std::string>("PC7"));
+    EXPECT_EQ(DroppedComputerName("\\\\PC7\\"), std::optional<std::string>("PC7"));
+    for (const char* path : {"C:\\file.txt", "\\\\PC7\\share", "\\\\", "\\\\\\", "\\\\*", "\\\\..",
+                             "\\\\ABCDEFGHIJKLMNOP", "\\PC7", "", "\\\\PC7\\\\"})
+        EXPECT_FALSE(DroppedComputerName(path)) << path;
 }
 
 } // namespace
