@@ -103,7 +103,7 @@ void CreateTextCommands(SendDialogState& s)
 
 void CreateBalloonTooltip(SendDialogState& s)
 {
-    s.balloon = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_BALLOON, 0, 0,
+    s.balloon = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP | TTS_BALLOON, 0, 0,
                                 0, 0, s.dialog, nullptr, s.host.Resources().instance, nullptr);
     TOOLINFOA tool{};
     tool.cbSize = TTTOOLINFOA_V1_SIZE;
