@@ -370,3 +370,55 @@ TEST_F(SendDialogWithoutQuickList, MessageToThisComputersOwnNameArrivesInItsMain
 
 } // namespace
 } // namespace kivet::wine
+
+namespace kivet::wine {
+namespace {
+
+constexpr WORD kFirstQuickAnswer = 501;
+
+void WriteAnswer(const std::string& answer)
+{
+    HKEY key;
+    const std::string path = std::string(kProgramKey) + "\\Answers";
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    RegSetValueExA(key, answer.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(""), 1);
+    RegCloseKey(key);
+}
+
+class QuickAnswers : public SendDialog {
+protected:
+    void PrepareRegistry() override { WriteAnswer("Back at two"); }
+};
+
+TEST_F(QuickAnswers, OpensTheDialogAddressedToTheSenderWithTheAnswer)
+{
+    ASSERT_TRUE(WritePlainMessage("ERIN", "ME", "lunch?"));
+    ASSERT_TRUE(WaitForHeader("Message from Erin to Me"));
+    HWND dialog = Open(kFirstQuickAnswer);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(ControlText(dialog, kRecipient), "Erin");
+    EXPECT_EQ(ControlText(dialog, kText), "Back at two");
+    Close(dialog);
+}
+
+class SilentQuickAnswers : public QuickAnswers {
+protected:
+    std::string IniSettings() const override { return "MovetoTrayAtStartup=0\r\n[QUICK ANSWERS]\r\nSilentAnswers=1\r\n"; }
+};
+
+TEST_F(SilentQuickAnswers, SenderNobodyAnswersForGetsTheNotFoundBoxAndNoDialog)
+{
+    ASSERT_TRUE(WritePlainMessage("NOBODY-HERE", "ME", "ping"));
+    ASSERT_TRUE(WaitForHeader("Message from Nobody-here to Me"));
+    PostMessageA(main, WM_COMMAND, kFirstQuickAnswer, 0);
+    HWND box = FindBox("Sending message", 60000);
+    ASSERT_NE(box, nullptr);
+    EXPECT_NE(MessageBoxText(box).find("Name Nobody-here has not been found on the network."), std::string::npos);
+    EXPECT_EQ(FindDialog(), nullptr);
+    PressButton(box, IDOK);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }, 5000));
+}
+
+} // namespace
+} // namespace kivet::wine
