@@ -22,7 +22,7 @@ echo "== Concurrency tests under ThreadSanitizer"
 (cd "$ROOT/build/tsan" && ctest --output-on-failure -j "$JOBS" -R 'Concurrency') || status=1
 
 echo "== Fuzzing the network readers for a bounded time (longer by hand: see tests/fuzz)"
-(cd "$ROOT/build/fuzz" && ctest --output-on-failure) || status=1
+(cd "$ROOT/build/fuzz" && ctest --output-on-failure -j "$JOBS") || status=1
 
 echo "== Windows tests under Wine"
 # The program under test speaks NetBIOS on its network: the tests run in a network namespace of

@@ -13,6 +13,15 @@ Files written (paths relative to messenger/resources/):
   bitmaps/toolbar_272.bmp        main window toolbar strip, 14 images of
                                  20x20 side by side (280x20), magenta
                                  (255,0,255) marks the transparent pixels
+  bitmaps/send_text_360.bmp      the send dialog's text toolbar: Paste Quick
+                                 Answer and Insert emotion, 25x20 each (50x20),
+                                 magenta transparent
+  bitmaps/send_tree_361.bmp      the send dialog's tree toolbar: Details,
+                                 Browse computer, Read Auto-Reply message,
+                                 Transfer file, Refresh, 20x20 each (100x20)
+  bitmaps/quick_370.bmp          the "Quick" and "Emotions" buttons shown
+  bitmaps/emotions_369.bmp       instead of the text toolbar on Windows 95/98,
+                                 25x20 on the button face
   emoticons/emoticon_01..42.bmp  the 42 emoticons, 19x19, on white
   bitmaps/emoticon_grid_364.bmp  the emoticon picker, 184x214: 6 columns by
                                  7 rows of 30x30 cells, each emoticon drawn
@@ -1213,6 +1222,84 @@ def disabled_rows(cv):
 
 
 # ---------------------------------------------------------------------------
+# Send dialog toolbars
+# ---------------------------------------------------------------------------
+
+SEND_W = 25
+
+
+def st_paste_answer():
+    """A speech bubble with a lightning flash: a ready-made answer."""
+    cv = Canvas(SEND_W, T)
+    edge = rgb("#1d3f7a")
+    bubble = Union(RoundRect(1.0, 2.0, 19.0, 13.5, 3.0), Polygon([(4.0, 12.0), (9.0, 12.0), (3.0, 18.0)]))
+    cv.fill(bubble.grown(1.0), edge)
+    cv.fill(bubble, vertical(2, 14, rgb("#ffffff"), rgb("#cfe0f7")))
+    flash = Polygon([(11.5, 3.0), (6.5, 8.6), (9.6, 8.6), (7.6, 12.6), (13.0, 6.8), (9.9, 6.8)])
+    cv.fill(flash.grown(0.7), rgb("#8a5a00"))
+    cv.fill(flash, rgb("#ffd820"))
+    # the drop-down arrow is drawn by the toolbar; a small caret marks the second half
+    return cv
+
+
+def st_insert_emotion():
+    cv = Canvas(SEND_W, T)
+    face(cv, cx=12.5, cy=10.0, r=8.6)
+    eyes(cv, y=7.8, dx=2.8, cx=12.5)
+    smile(cv, cy=9.0, r=5.2, cx=12.5)
+    return cv
+
+
+def tr_details():
+    cv = Canvas(T, T)
+    page(cv, 2.0, 1.5, 13.0, 17.5)
+    lens = Ellipse(12.0, 10.5, 4.6)
+    cv.fill(Line(14.8, 13.6, 18.6, 17.6, 2.6), rgb("#3a2a10"))
+    cv.fill(lens.grown(1.0), rgb("#1a2a40"))
+    cv.fill(lens, radial(10.6, 9.2, 5.0, rgb("#ffffff"), rgb("#9ccaf0")))
+    return cv
+
+
+def tr_browse():
+    """A monitor with a folder in front: the computer's shares."""
+    cv = Canvas(T, T)
+    edge = rgb("#2a3038")
+    screen = RoundRect(2.0, 1.5, 18.0, 12.5, 1.0)
+    cv.fill(screen.grown(1.0), edge)
+    cv.fill(screen, vertical(1, 13, rgb("#9cd0ff"), rgb("#2f7ad8")))
+    cv.fill(Rect(8.0, 12.5, 12.0, 15.0), rgb("#7a8492"))
+    cv.fill(Rect(5.0, 15.0, 15.0, 16.5), rgb("#4a525c"))
+    folder = Polygon([(8.0, 9.0), (11.5, 9.0), (12.5, 10.3), (19.0, 10.3), (19.0, 18.5), (8.0, 18.5)])
+    cv.fill(folder.grown(0.9), rgb("#6a4a00"))
+    cv.fill(folder, vertical(9, 19, rgb("#ffe680"), rgb("#f0b830")))
+    return cv
+
+
+def tr_refresh():
+    cv = Canvas(T, T)
+    cx, cy = 10.0, 10.0
+    r0, r1 = 4.6, 7.4
+    arrow = Arc(cx, cy, r0, r1, 20, 160) | Arc(cx, cy, r0, r1, 200, 340)
+    for base, tip in ((150, 205), (330, 25)):
+        a_base, a_tip = math.radians(base), math.radians(tip)
+        arrow = arrow | Polygon([(cx + math.cos(a_base) * (r0 - 2.0), cy + math.sin(a_base) * (r0 - 2.0)),
+                                 (cx + math.cos(a_base) * (r1 + 2.0), cy + math.sin(a_base) * (r1 + 2.0)),
+                                 (cx + math.cos(a_tip) * (r0 + r1) / 2, cy + math.sin(a_tip) * (r0 + r1) / 2)])
+    cv.fill(arrow.grown(1.0), rgb("#0d4a14"))
+    cv.fill(arrow, rgb("#38c048"))
+    return cv
+
+
+SEND_TEXT_TOOLBAR = [st_paste_answer, st_insert_emotion]
+SEND_TREE_TOOLBAR = [tr_details, tr_browse, tb_auto_reply, tb_send_file, tr_refresh]
+
+
+def strip_rows(images, height):
+    strips = [toolbar_rows(cv) for cv in images]
+    return [sum((s[y] for s in strips), []) for y in range(height)]
+
+
+# ---------------------------------------------------------------------------
 # Picker grid
 # ---------------------------------------------------------------------------
 
@@ -1262,6 +1349,14 @@ def main():
     assert len(strips) == 14
     rows = [sum((s[y] for s in strips), []) for y in range(T)]
     write(os.path.join(bmp_dir, "toolbar_272.bmp"), bmp_bytes(rows))
+
+    # the send dialog's toolbars and the two buttons that stand in for the text toolbar
+    write(os.path.join(bmp_dir, "send_text_360.bmp"),
+          bmp_bytes(strip_rows([d() for d in SEND_TEXT_TOOLBAR], T)))
+    write(os.path.join(bmp_dir, "send_tree_361.bmp"),
+          bmp_bytes(strip_rows([d() for d in SEND_TREE_TOOLBAR], T)))
+    write(os.path.join(bmp_dir, "quick_370.bmp"), bmp_bytes(st_paste_answer().over(BUTTON_FACE)))
+    write(os.path.join(bmp_dir, "emotions_369.bmp"), bmp_bytes(st_insert_emotion().over(BUTTON_FACE)))
 
     # emoticons
     assert len(EMOTICONS) == 42

@@ -181,7 +181,8 @@ void Frame_OnContextMenuSend(Application& app)
 {
     Win32Registry registry;
     CopyCut(app.contextMenuName, ReadContextMenu(registry));
-    if (HWND main = app.MainDialog()) SendMessageA(main, kMsgOpenContextMenuSend, 0, 0);
+    // Posted: the later start that sent this waits for the answer, and the dialog stays open long after.
+    if (HWND main = app.MainDialog()) PostMessageA(main, kMsgOpenContextMenuSend, 0, 0);
 }
 
 // Another program asked the program to close (a task manager's End Task, taskkill): the same

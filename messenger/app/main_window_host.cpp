@@ -35,23 +35,6 @@ void Exit(Application& app)
     app.exitQuestionOpen = false;
 }
 
-// The name, cut at the first blank, goes to the list; a name already there is not added again and
-// nothing is said.
-void AddSenderToList(Application& app, HWND mainDialog, std::string_view sender, bool ignoreList)
-{
-    NameList& list = ignoreList ? app.lists->lists.ignore : app.lists->lists.quick;
-    std::string name = QuickAddName(sender);
-    if (name.empty() || !list.Add(name)) return;
-    char text[200];
-    std::snprintf(text, sizeof text, Text(ignoreList ? IDS_ADDED_TO_IGNORE_LIST : IDS_ADDED_TO_QUICK_LIST),
-                  name.c_str());
-    {
-        ModalScope modal(*app.mainWindow);
-        ShowMessageBox(mainDialog, {text, Text(IDS_QUICK_ADDING_CAPTION), BoxButtons::Ok, BoxIcon::Information});
-    }
-    if (!app.ShuttingDown()) ApplySettings(app); // unless a session end came meanwhile
-}
-
 // "Message details" (F3): what the network says of the sender, in the Details window.
 void ShowDetailsOfSender(Application& app, HWND mainDialog, std::string_view sender)
 {
@@ -68,6 +51,23 @@ void BrowseComputerOfSender(Application& app, HWND mainDialog, std::string_view 
 }
 
 } // namespace
+
+// The name, cut at the first blank, goes to the list; a name already there is not added again and
+// nothing is said.
+void AddNameToPersonalList(Application& app, HWND owner, std::string_view sender, bool ignoreList)
+{
+    NameList& list = ignoreList ? app.lists->lists.ignore : app.lists->lists.quick;
+    std::string name = QuickAddName(sender);
+    if (name.empty() || !list.Add(name)) return;
+    char text[200];
+    std::snprintf(text, sizeof text, Text(ignoreList ? IDS_ADDED_TO_IGNORE_LIST : IDS_ADDED_TO_QUICK_LIST),
+                  name.c_str());
+    {
+        ModalScope modal(*app.mainWindow);
+        ShowMessageBox(owner, {text, Text(IDS_QUICK_ADDING_CAPTION), BoxButtons::Ok, BoxIcon::Information});
+    }
+    if (!app.ShuttingDown()) ApplySettings(app); // unless a session end came meanwhile
+}
 
 bool ProgramMainWindowHost::OnMainWindowCreated(HWND mainDialog)
 {
@@ -88,6 +88,14 @@ bool ProgramMainWindowHost::RunCommand(HWND, WORD id)
     case IDM_PRINT_HISTORY: PrintHistory(app_); return true;
     case IDM_AUTO_REPLY:
     case IDM_TRAY_AUTO_REPLY: ToggleAutoReplyMode(app_); return true;
+    case IDM_NEW:
+    case IDM_TRAY_NEW: OpenNewMessage(app_); return true;
+    case IDM_REPLY:
+    case IDM_TRAY_REPLY: OpenReply(app_); return true;
+    }
+    if (id >= IDM_FIRST_QUICK_ANSWER && id < IDM_FIRST_QUICK_ANSWER + kListCapacity) {
+        RunQuickAnswer(app_, id - IDM_FIRST_QUICK_ANSWER);
+        return true;
     }
     if (id >= IDM_FIRST_AUTO_REPLY && id < IDM_FIRST_AUTO_REPLY + kAutoReplyCapacity) {
         ChooseAutoReply(app_, id - IDM_FIRST_AUTO_REPLY);
@@ -107,18 +115,21 @@ void ProgramMainWindowHost::OnEndSession()
     RunShutdownSequence(host, CurrentShutdownState(app_), ProcessActionLog());
 }
 
-void ProgramMainWindowHost::OnContextMenuSend(HWND mainDialog)
+void ProgramMainWindowHost::OnContextMenuSend(HWND)
 {
-    SendHandOver handOver{};
-    CopyCut(handOver.recipient, app_.contextMenuName);
-    OpenSendDialog(mainDialog, handOver);
+    OpenContextMenuSend(app_);
+}
+
+void ProgramMainWindowHost::OnPathsDropped(HWND, const std::vector<std::string>& paths)
+{
+    OpenForDroppedPaths(app_, paths);
 }
 
 void ProgramMainWindowHost::RunSenderCommand(HWND mainDialog, WORD command, std::string_view sender)
 {
     switch (command) {
-    case IDM_ADD_QUICK_LIST: AddSenderToList(app_, mainDialog, sender, false); break;
-    case IDM_ADD_IGNORE_LIST: AddSenderToList(app_, mainDialog, sender, true); break;
+    case IDM_ADD_QUICK_LIST: AddNameToPersonalList(app_, mainDialog, sender, false); break;
+    case IDM_ADD_IGNORE_LIST: AddNameToPersonalList(app_, mainDialog, sender, true); break;
     case IDM_MESSAGE_DETAILS: ShowDetailsOfSender(app_, mainDialog, sender); break;
     case IDM_BROWSE_COMPUTER: BrowseComputerOfSender(app_, mainDialog, sender); break;
     }

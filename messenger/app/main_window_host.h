@@ -16,6 +16,7 @@ public:
     void OnTimer(HWND mainDialog, UINT_PTR timer) override;
     void OnEndSession() override;
     void OnContextMenuSend(HWND mainDialog) override;
+    void OnPathsDropped(HWND mainDialog, const std::vector<std::string>& paths) override;
     void RunSenderCommand(HWND mainDialog, WORD command, std::string_view sender) override;
     bool InAutoReplyMode() override;
     std::vector<std::string> QuickAnswers() override;
@@ -26,5 +27,11 @@ public:
 private:
     Application& app_;
 };
+
+// Adds the name (cut at the first blank, at most 16 characters) to the Quick List or the Ignore
+// List, tells the user with the box owned by owner when it was added, and applies the settings
+// again so that the tree and the recipient box pick it up. A name already there is not added again
+// and nothing is said.
+void AddNameToPersonalList(Application& app, HWND owner, std::string_view name, bool ignoreList);
 
 } // namespace kivet

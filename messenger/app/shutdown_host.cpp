@@ -134,6 +134,7 @@ void Win32ShutdownHost::DestroyNetworkState()
 {
     // The away name is taken off the adapter while the adapter state is still there.
     if (app_.InAutoReplyMode()) app_.lists->autoReply.LeaveAutoReplyMode();
+    if (app_.lists) app_.lists->names.Flush();
     if (app_.browserInUse) {
         (void)app_.browser.release();
         (void)app_.sockets.release();

@@ -5,6 +5,7 @@ namespace kivet {
 void ScrollLockBlink::Start()
 {
     pressNext_ = false;
+    keyDown_ = false;
     presses_ = 0;
 }
 
@@ -12,6 +13,7 @@ KeyEvent ScrollLockBlink::Tick()
 {
     const bool press = pressNext_;
     pressNext_ = !pressNext_;
+    keyDown_ = press;
     if (!press) return KeyEvent::Release;
     ++presses_;
     return KeyEvent::Press;
@@ -20,7 +22,7 @@ KeyEvent ScrollLockBlink::Tick()
 std::vector<KeyEvent> ScrollLockBlink::Stop()
 {
     std::vector<KeyEvent> events;
-    if (pressNext_) events.push_back(KeyEvent::Release); // the last tick pressed the key
+    if (keyDown_) events.push_back(KeyEvent::Release); // the last tick pressed the key
     if (presses_ % 2 != 0) {
         events.push_back(KeyEvent::Press);
         events.push_back(KeyEvent::Release);

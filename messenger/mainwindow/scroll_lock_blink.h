@@ -22,6 +22,7 @@ public:
 
 private:
     bool pressNext_ = false;
+    bool keyDown_ = false; // the last tick pressed the key
     unsigned presses_ = 0;
 };
 

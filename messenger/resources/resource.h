@@ -421,3 +421,22 @@
 #define IDC_SEND_TEXT 1000
 #define IDC_SEND_BUTTON 1004
 #define IDC_SEND_RECIPIENT 1005
+
+// ---- Send dialog: the window a message is written and addressed in, and "Read Auto-Reply message" ----
+#define IDD_SEND 129
+#define IDC_SEND_TEXT_TOOLBAR 1001
+#define IDC_SEND_TREE_TOOLBAR 1002
+#define IDC_SEND_STATUS 1003
+#define IDC_SEND_TREE 1008
+#define IDC_SEND_RECIPIENT_LABEL 1009
+#define IDC_SEND_MESSAGE_LABEL 1010
+#define IDC_SEND_QUICK 1101    // "Quick": Paste Quick Answer, also the text toolbar's button
+#define IDC_SEND_EMOTIONS 5000 // "Emotions": Insert emotion, also the text toolbar's button
+#define IDB_SEND_TEXT_TOOLBAR 360
+#define IDB_SEND_TREE_TOOLBAR 361
+#define IDB_SEND_EMOTIONS 369
+#define IDB_SEND_QUICK 370
+#define IDD_READ_AUTO_REPLY 343
+#define IDC_READ_REPLY_NAME 3431
+#define IDC_READ_REPLY_LABEL 3432
+#define IDC_READ_REPLY_TEXT 3433

@@ -108,6 +108,7 @@ TEST_F(PersonalLists, AutoReplyModeKeepsArrivalsQuietButCountsThem)
               "Type your Auto-Reply message here or click Choose... button to select one from your Auto-Replies list.");
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(set, IDOK))) << "no text yet";
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(set, kChoose))) << "no Auto-Replies stored";
+    EXPECT_EQ(SendMessageA(GetDlgItem(set, kAutoReplyText), EM_GETLIMITTEXT, 0, 0), 255) << "the box takes 255";
     Type(GetDlgItem(set, kAutoReplyText), "Out until 3");
     EXPECT_TRUE(IsWindowEnabled(GetDlgItem(set, IDOK)));
     Confirm(set);
@@ -168,11 +169,16 @@ TEST_F(StoredAutoReplies, AnAutoReplyFromTheDropDownBecomesTheText)
     Confirm(set);
     ASSERT_TRUE(WaitUntil([&] { return InAutoReplyMode(); }, 5000));
     EXPECT_EQ(ReadRegistryString(HKEY_CURRENT_USER, kProgramKey, "CurrentAutoAnswer"), "At lunch, back at 2");
-    // The choice is logged as a step of its own, around the dialog it opened.
-    const std::vector<std::string> actions = LogActions(ReadTextFile(folder + "\\kivetsec.log"));
-    auto start = std::find(actions.begin(), actions.end(), "Processing Auto Replies menu...");
-    ASSERT_NE(start, actions.end());
-    EXPECT_NE(std::find(start, actions.end(), "Processing Auto Replies menu complete."), actions.end());
+    // The choice is logged as a step of its own, around the dialog it opened; its last line follows
+    // the switch.
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            const std::vector<std::string> actions = LogActions(ReadTextFile(folder + "\\kivetsec.log"));
+            auto start = std::find(actions.begin(), actions.end(), "Processing Auto Replies menu...");
+            return start != actions.end() &&
+                   std::find(start, actions.end(), "Processing Auto Replies menu complete.") != actions.end();
+        },
+        5000));
 }
 
 TEST_F(PersonalLists, AddingTheSenderToQuickListHappensOnce)

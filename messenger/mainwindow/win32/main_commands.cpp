@@ -173,10 +173,12 @@ constexpr CommandRoute kRoutes[] = {
 // The commands on the current message's sender, carried out by the host.
 constexpr WORD kSenderCommands[] = {IDM_ADD_QUICK_LIST, IDM_ADD_IGNORE_LIST, IDM_MESSAGE_DETAILS, IDM_BROWSE_COMPUTER};
 
-// Commands whose windows (send dialog, transfer, update check) are not part of the program:
-// shown greyed, never silently ignored.
+// Commands whose windows (transfer, update check) are not part of the program: shown greyed,
+// never silently ignored.
 constexpr UINT kUnavailable[] = {
-    IDM_NEW, IDM_REPLY, IDM_TRAY_NEW, IDM_TRAY_REPLY, IDM_SEND_FILE, IDM_ACCEPT_FILES, IDM_CHECK_UPDATES,
+    IDM_SEND_FILE,
+    IDM_ACCEPT_FILES,
+    IDM_CHECK_UPDATES,
 };
 
 void CheckBoth(const MainWindow& w, UINT mainId, UINT trayId, bool on)

@@ -11,7 +11,7 @@ namespace kivet {
 
 // Runs a command; false when it is not one of the main window's own.
 bool RunMainCommand(MainWindow& window, WORD id);
-// Greys the commands whose windows are not part of the program yet.
+// Greys the commands whose windows are not part of the program (the file transfer, the update check).
 void DisableUnavailableCommands(MainWindow& window);
 // Sets the check marks of the switches in both menus.
 void UpdateCheckMarks(MainWindow& window);

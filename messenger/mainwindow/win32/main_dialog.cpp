@@ -5,6 +5,7 @@
 #include <shellapi.h>
 #include <windowsx.h>
 
+#include <string>
 #include <vector>
 
 #include "messenger/mainwindow/message_links.h"
@@ -108,10 +109,17 @@ LRESULT MainDlg_OnLink(MainWindow& window, ENLINK* link)
     return 1;
 }
 
-// Dropped files and folders go to the file transfer, which the transfer component carries out.
-void MainDlg_OnDropFiles(HDROP drop)
+// Dropped paths go to the host: network names are written to, files and folders transferred.
+void MainDlg_OnDropFiles(MainWindow& window, HDROP drop)
 {
+    std::vector<std::string> paths;
+    const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+    for (UINT i = 0; i < count; ++i) {
+        char path[MAX_PATH + 1] = {};
+        if (DragQueryFileA(drop, i, path, sizeof path) > 0) paths.emplace_back(path);
+    }
     DragFinish(drop);
+    window.host.OnPathsDropped(window.dialog, paths);
 }
 
 // Any click in the header moves the focus to the message text.
@@ -234,7 +242,7 @@ INT_PTR DispatchMainDialog(MainWindow& window, UINT msg, WPARAM wParam, LPARAM l
         if (wParam != SIZE_MINIMIZED) LayoutMainControls(window);
         return TRUE;
     case WM_HELP: ShowHelpTopic(kHelpContents); return TRUE;
-    case WM_DROPFILES: MainDlg_OnDropFiles(reinterpret_cast<HDROP>(wParam)); return TRUE;
+    case WM_DROPFILES: MainDlg_OnDropFiles(window, reinterpret_cast<HDROP>(wParam)); return TRUE;
     case kMsgSecureStored: MainDlg_OnSecureStored(window); return TRUE;
     case kMsgGroupRefresh: RefreshView(window, Direction::Stay); return TRUE;
     case WM_CLOSE: MinimiseMainWindowToTray(window); return TRUE;

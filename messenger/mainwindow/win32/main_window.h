@@ -64,6 +64,9 @@ public:
     virtual void OnEndSession() = 0;
     // A later start handed a recipient over (Network Neighborhood "Message...").
     virtual void OnContextMenuSend(HWND mainDialog) = 0;
+    // Files, folders or network names were dropped on the window (each path at most 260
+    // characters).
+    virtual void OnPathsDropped(HWND mainDialog, const std::vector<std::string>& paths) = 0;
     // A command on a sender, from the main menu (the current message's sender) or from the names
     // menu of the header (the sender it was opened for): Add to Quick List / Ignore List, Message
     // details, Browse computer.

@@ -10,8 +10,7 @@ namespace kivet {
 namespace {
 
 // Reply lists the Quick Answers, Auto-Reply the Auto-Replies' descriptions, each after "&Add new..."
-// (which opens the options at their page) and a separator. A Quick Answer goes out through the send
-// dialog, so until that dialog exists its entries are greyed like the other sending commands.
+// (which opens the options at their page) and a separator.
 HMENU BuildDropDownMenu(MainWindowHost& host, bool reply)
 {
     HMENU menu = CreatePopupMenu();
@@ -20,7 +19,7 @@ HMENU BuildDropDownMenu(MainWindowHost& host, bool reply)
     if (reply) {
         const std::vector<std::string> answers = host.QuickAnswers();
         for (size_t i = 0; i < answers.size(); ++i)
-            AppendMenuA(menu, MF_STRING | MF_GRAYED, IDM_FIRST_QUICK_ANSWER + i, answers[i].c_str());
+            AppendMenuA(menu, MF_STRING, IDM_FIRST_QUICK_ANSWER + i, answers[i].c_str());
     } else {
         const std::vector<std::string> replies = host.AutoReplyDescriptions();
         for (size_t i = 0; i < replies.size(); ++i)
