@@ -154,4 +154,30 @@ std::vector<std::string> ProgramMainWindowHost::AutoReplyDescriptions()
     return descriptions;
 }
 
+ScanSummary ProgramMainWindowHost::LastScan()
+{
+    ScanSummary summary;
+    if (!app_.browser) return summary;
+    const std::shared_ptr<const ScanTables> tables = app_.browser->Tables();
+    if (tables) {
+        summary.computers = tables->computers.size();
+        summary.users = tables->users.size();
+    }
+    summary.running = app_.browser->ScanRunning();
+    return summary;
+}
+
+std::optional<ScannedName> ProgramMainWindowHost::ScannedEntry(std::string_view name)
+{
+    const std::shared_ptr<const ScanTables> tables = app_.browser ? app_.browser->Tables() : nullptr;
+    if (!tables) return std::nullopt;
+    const std::string computer = ScannedComputerOf(*tables, name);
+    if (computer.empty()) return std::nullopt;
+    ScannedName entry;
+    entry.state = ScannedStateOf(*tables, name);
+    for (const ScannedComputer& scanned : tables->computers)
+        if (EqualsNoCase(FieldText(scanned.name), computer)) entry.runsMessenger = scanned.runsMessenger != 0;
+    return entry;
+}
+
 } // namespace kivet

@@ -21,6 +21,8 @@ public:
     bool InAutoReplyMode() override;
     std::vector<std::string> QuickAnswers() override;
     std::vector<std::string> AutoReplyDescriptions() override;
+    ScanSummary LastScan() override;
+    std::optional<ScannedName> ScannedEntry(std::string_view name) override;
 
 private:
     Application& app_;

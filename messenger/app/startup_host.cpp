@@ -150,9 +150,12 @@ bool Win32StartupHost::EnumerateAdapters()
     return app_.browser->EnumerateAdapters();
 }
 
-// Send mode: the local names (and their registration), without a scan.
+// Send mode: the local names (and their registration), without a scan. Our NetBIOS is given the
+// workstation's names first, as for a normal start: without its workgroup names the local
+// workgroup stays unknown and "/s WORKGROUP text" would find no such domain.
 void Win32StartupHost::FillLocalNames()
 {
+    RegisterOwnNames(app_);
     app_.browser->RunStartupWork(true, {});
 }
 

@@ -22,17 +22,6 @@ struct WorkerInput {
     std::vector<std::string> quickList;
 };
 
-// Our NetBIOS holds the names Windows registers for a workstation (the workgroup among them, which
-// the local names are then read back from); they are registered side by side, in one wait.
-void RegisterOwnNames(Application& app)
-{
-    if (!app.ownNetBios) return;
-    Win32LocalSystem system;
-    const std::string computer = SystemCodec().Upper(system.ComputerName());
-    const std::string user = SystemCodec().Upper(system.LogonName());
-    app.ownNetBios->AddNames(nbt::ProgramNames(computer, user, nbt::SystemWorkgroupName()));
-}
-
 DWORD WINAPI StartupWorkerMain(LPVOID parameter)
 {
     // The OS family is already known: the main thread determines it before starting this worker,
@@ -60,6 +49,17 @@ std::vector<std::string> StoredQuickList()
 }
 
 } // namespace
+
+// Our NetBIOS holds the names Windows registers for a workstation (the workgroup among them, which
+// the local names are then read back from); they are registered side by side, in one wait.
+void RegisterOwnNames(Application& app)
+{
+    if (!app.ownNetBios) return;
+    Win32LocalSystem system;
+    const std::string computer = SystemCodec().Upper(system.ComputerName());
+    const std::string user = SystemCodec().Upper(system.LogonName());
+    app.ownNetBios->AddNames(nbt::ProgramNames(computer, user, nbt::SystemWorkgroupName(computer)));
+}
 
 HANDLE StartStartupWorker(Application& app)
 {

@@ -7,6 +7,10 @@
 
 namespace kivet {
 
+// Registers the workstation's names with our NetBIOS, where the program runs its own (the system
+// holds them otherwise): the start-up worker and send mode do it before the local names are read.
+void RegisterOwnNames(Application& app);
+
 // Starts the worker; returns its handle (kept for shutdown), or null when it could not start.
 HANDLE StartStartupWorker(Application& app);
 

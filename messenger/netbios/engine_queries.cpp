@@ -1,5 +1,7 @@
 // Finding names and asking for node status, and answering both for this node's names.
 #include <algorithm>
+#include <optional>
+#include <string>
 
 #include "messenger/netbios/name_service_messages.h"
 #include "messenger/netbios/name_text.h"
@@ -28,6 +30,35 @@ AdapterStatus StatusFromAnswer(const NsRecord& record)
     for (const NodeStatusName& entry : record.statusNames)
         status.names.push_back(AdapterStatusName{entry.name, number++, AdapterStatusFlags(entry.flags)});
     return status;
+}
+
+// The address a call name written as a dotted IPv4 address ("192.168.10.2") stands for.
+std::optional<uint32_t> DottedAddress(const NetBiosName& name)
+{
+    const std::string text = NameText(name);
+    uint32_t address = 0;
+    std::size_t at = 0;
+    for (int part = 0; part < 4; ++part) {
+        if (part > 0 && (at >= text.size() || text[at++] != '.')) return std::nullopt;
+        uint32_t value = 0;
+        std::size_t digits = 0;
+        for (; at < text.size() && text[at] >= '0' && text[at] <= '9' && digits < 3; ++at, ++digits)
+            value = value * 10 + static_cast<uint32_t>(text[at] - '0');
+        if (digits == 0 || value > 255) return std::nullopt;
+        address = address << 8 | value;
+    }
+    if (at != text.size()) return std::nullopt;
+    return address;
+}
+
+// The name a computer is looked up by for its node status: the blank-padded form (suffix 0x20)
+// names the computer, which every Windows computer and this program register as the workstation
+// name <00>; <20> is held only by a computer that runs a server service.
+NetBiosName StatusLookupName(const NetBiosName& callName)
+{
+    NetBiosName name = callName;
+    if (SuffixOf(name) == ' ') name[15] = static_cast<char>(kSuffixWorkstation);
+    return name;
 }
 
 } // namespace
@@ -97,7 +128,16 @@ void NbtEngine::QueryAdapterStatus(const NetBiosName& callName, int64_t nowMs, S
         done(kNrcGoodReturn, LocalStatus());
         return;
     }
-    FindName(callName, nowMs, [this, done](uint8_t nrc, uint32_t address) {
+    // A call name written as an address asks that node directly, as the system's NetBIOS over
+    // TCP/IP takes it.
+    if (const std::optional<uint32_t> address = DottedAddress(callName)) {
+        if (*address == config_.localAddress)
+            done(kNrcGoodReturn, LocalStatus());
+        else
+            QueryNodeStatus(*address, nowMs, done);
+        return;
+    }
+    FindName(StatusLookupName(callName), nowMs, [this, done](uint8_t nrc, uint32_t address) {
         if (nrc != kNrcGoodReturn) {
             done(nrc, AdapterStatus{});
             return;

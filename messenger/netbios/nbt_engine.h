@@ -78,7 +78,8 @@ public:
     // Node status of the computer at address (the wildcard question Windows asks).
     void QueryNodeStatus(uint32_t address, int64_t nowMs, StatusDone done);
     // NCBASTAT: a call name starting with '*', or one of this node's names with any suffix, asks
-    // this node; otherwise the name is found first.
+    // this node; one written as a dotted IPv4 address asks the node at that address; otherwise
+    // the name is found first (a blank-padded computer name by its workstation name <00>).
     void QueryAdapterStatus(const NetBiosName& callName, int64_t nowMs, StatusDone done);
     AdapterStatus LocalStatus() const;
 

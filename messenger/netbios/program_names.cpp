@@ -29,4 +29,10 @@ NetBiosName AutoReplyName()
     return *NameFromText(kAutoReplyNameText, kSuffixAutoReply);
 }
 
+std::string WorkgroupToRegister(std::string_view lanGroup, std::string_view computer)
+{
+    if (lanGroup.empty() || EqualsNoCase(lanGroup, computer)) return std::string(kDefaultWorkgroup);
+    return std::string(lanGroup);
+}
+
 } // namespace kivet::nbt

@@ -4,6 +4,7 @@
 // "AUTOANSWERMODE" <11> as a group name.
 #pragma once
 
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -18,5 +19,13 @@ constexpr std::string_view kAutoReplyNameText = "AUTOANSWERMODE";
 std::vector<NameToAdd> ProgramNames(std::string_view computer, std::string_view user, std::string_view workgroup);
 
 NetBiosName AutoReplyName();
+
+constexpr std::string_view kDefaultWorkgroup = "WORKGROUP";
+
+// The workgroup to register from the LAN group the system reports: "WORKGROUP" when it reports
+// none, or the computer's own name (Wine reports the account domain, which is the computer name;
+// on Windows a workgroup is never named like a computer in it, and the workgroup's <00> group
+// name could not be held beside the computer's unique <00> name).
+std::string WorkgroupToRegister(std::string_view lanGroup, std::string_view computer);
 
 } // namespace kivet::nbt

@@ -4,7 +4,9 @@
 # private subnet that exists only inside these namespaces (nothing is routed out). Every command
 # run in a computer gets a UTS namespace with the computer's hostname, and, with --wine, the
 # computer's own Wine prefix (copied from the template) served by a wineserver started inside
-# the computer's namespace (Wine's sockets and interface list come from there).
+# the computer's namespace (Wine's sockets and interface list come from there). Each computer has
+# a hosts file of its own (ip netns exec puts /etc/netns/<namespace>/hosts over /etc/hosts) that
+# names every computer of the run, so the host resolver finds them by name and address.
 #
 #   netns.sh up RUN [--subnet 10.99.0] [--wine|--plain] NAME...
 #                                                        create the computers (hostname = NAME);
@@ -14,6 +16,9 @@
 #   netns.sh addr RUN NAME                               NAME's address
 #   netns.sh broadcast RUN                               the subnet's broadcast address
 #   netns.sh prefix RUN NAME                             NAME's Wine prefix (with --wine)
+#   netns.sh hosts RUN NAME [OTHER...]                   NAME's hosts file names NAME and the
+#                                                        OTHER computers (all of the run when
+#                                                        none are given)
 #   netns.sh down RUN                                    stop every process in them, delete all
 #
 # RUN is a short word of letters and digits naming this set of computers; state is kept in
@@ -31,6 +36,34 @@ hub_of() { echo "kvt-$1-hub"; }
 
 check_run() {
     [[ "$1" =~ ^[A-Za-z0-9]{1,12}$ ]] || die "RUN must be 1-12 letters or digits"
+}
+
+# write_hosts RUN NAME OTHER...: NAME's hosts file with localhost, NAME and the others.
+write_hosts() {
+    local run="$1" name="$2"; shift 2
+    local dir; dir="$(state "$run")"
+    local file="/etc/netns/$(ns_of "$run" "$name")/hosts"
+    mkdir -p "$(dirname "$file")"
+    # Written in place: a file already mounted over /etc/hosts in running commands stays the one
+    # they read.
+    {
+        echo "127.0.0.1 localhost"
+        local other
+        for other in "$name" "$@"; do
+            [ -f "$dir/$other/address" ] || die "no computer $other in run $run"
+            echo "$(cat "$dir/$other/address") $(echo "$other" | tr 'A-Z' 'a-z')"
+        done
+    } >"$file"
+}
+
+cmd_hosts() {
+    local run="$1" name="$2"; shift 2
+    check_run "$run"
+    local others=("$@")
+    if [ ${#others[@]} -eq 0 ]; then
+        mapfile -t others < <(grep -vx "$name" "$(state "$run")/computers")
+    fi
+    write_hosts "$run" "$name" "${others[@]}"
 }
 
 cmd_up() {
@@ -61,6 +94,14 @@ cmd_up() {
     for name in "${names[@]}"; do
         [[ "$name" =~ ^[A-Za-z0-9-]{1,15}$ ]] || die "bad computer name $name"
         i=$((i + 1))
+        mkdir -p "$dir/$name"
+        echo "$subnet.$((10 + i))" > "$dir/$name/address"
+        echo "$name" >> "$dir/computers"
+    done
+    for name in "${names[@]}"; do cmd_hosts "$run" "$name"; done
+    i=0
+    for name in "${names[@]}"; do
+        i=$((i + 1))
         ns="$(ns_of "$run" "$name")"
         ip netns add "$ns"
         ip -n "$hub" link add "port$i" type veth peer name eth0 netns "$ns"
@@ -71,9 +112,6 @@ cmd_up() {
         # Limited broadcasts leave through eth0; anything else off the subnet is unreachable
         # at once (no default route), so look-ups of outside names fail fast.
         ip -n "$ns" route add 255.255.255.255/32 dev eth0
-        mkdir -p "$dir/$name"
-        echo "$subnet.$((10 + i))" > "$dir/$name/address"
-        echo "$name" >> "$dir/computers"
         if [[ " ${wines[*]} " == *" $name "* ]]; then
             [ -d "$TEMPLATE" ] || die "no Wine template at $TEMPLATE (run scripts/setup.sh)"
             cp -a "$TEMPLATE" "$dir/$name/prefix"
@@ -117,6 +155,7 @@ cmd_down() {
                 ip netns pids "$ns" | xargs -r kill -9 2>/dev/null || true
                 ip netns del "$ns" || true
             fi
+            rm -rf "/etc/netns/$ns"
         done < "$dir/computers"
     fi
     local hub; hub="$(hub_of "$run")"
@@ -124,7 +163,7 @@ cmd_down() {
     rm -rf "$dir"
 }
 
-[ $# -ge 2 ] || die "usage: netns.sh up|run|addr|broadcast|prefix|down RUN ..."
+[ $# -ge 2 ] || die "usage: netns.sh up|run|addr|broadcast|prefix|hosts|down RUN ..."
 [ "$(id -u)" = 0 ] || die "needs root"
 command="$1"; shift
 case "$command" in
@@ -133,6 +172,7 @@ case "$command" in
     addr) cat "$(state "$1")/$2/address" ;;
     broadcast) cat "$(state "$1")/broadcast" ;;
     prefix) echo "$(state "$1")/$2/prefix" ;;
+    hosts) cmd_hosts "$@" ;;
     down) cmd_down "$@" ;;
     *) die "unknown command $command" ;;
 esac

@@ -6,6 +6,9 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,6 +21,20 @@
 namespace kivet {
 
 class EmoticonBitmaps;
+
+// The figures of the last network scan that the window's query message reports.
+struct ScanSummary {
+    std::size_t computers = 0;
+    std::size_t users = 0;
+    bool running = false;
+};
+
+// A name's entry in the last network scan: its state byte (0 off line, 1 on line, 2 in Auto-Reply
+// mode) and whether its computer answers on the secure port.
+struct ScannedName {
+    uint8_t state = 0;
+    bool runsMessenger = false;
+};
 
 // What the program loads once at start-up and the main window draws with; owned by the caller.
 struct MainWindowResources {
@@ -58,6 +75,10 @@ public:
     // The entries of the toolbar's drop-downs.
     virtual std::vector<std::string> QuickAnswers() = 0;
     virtual std::vector<std::string> AutoReplyDescriptions() = 0;
+    // What the last network scan found, read for the window's query message.
+    virtual ScanSummary LastScan() = 0;
+    // Nothing for a name the last scan did not list.
+    virtual std::optional<ScannedName> ScannedEntry(std::string_view name) = 0;
 };
 
 // The window handles of the controls, owned by the view.

@@ -1,5 +1,7 @@
 #include "messenger/mainwindow/win32/window_queries.h"
 
+#include <algorithm>
+
 #include "messenger/mainwindow/win32/tray_icon.h"
 
 namespace kivet {
@@ -23,6 +25,23 @@ LRESULT TrayState(MainWindow& window, WPARAM what)
     return static_cast<LRESULT>(tray.tooltipAtom);
 }
 
+// The counts in bits 0-14 (computers) and 15-29 (users), bit 30 while a scan runs; for a name
+// given as an atom, its state byte with 0x100 when its computer runs the messenger, or -1.
+LRESULT ScanState(MainWindow& window, WPARAM atom)
+{
+    constexpr std::size_t kCountMask = 0x7FFF;
+    if (atom == 0) {
+        const ScanSummary scan = window.host.LastScan();
+        return static_cast<LRESULT>(std::min(scan.computers, kCountMask) | std::min(scan.users, kCountMask) << 15 |
+                                    (scan.running ? std::size_t{1} << 30 : 0));
+    }
+    char name[64] = {};
+    if (!GlobalGetAtomNameA(static_cast<ATOM>(atom), name, sizeof name)) return -1;
+    const std::optional<ScannedName> entry = window.host.ScannedEntry(name);
+    if (!entry) return -1;
+    return static_cast<LRESULT>(entry->state | (entry->runsMessenger ? 0x100 : 0));
+}
+
 } // namespace
 
 bool AnswerWindowQuery(MainWindow& window, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& answer)
@@ -30,6 +49,7 @@ bool AnswerWindowQuery(MainWindow& window, UINT msg, WPARAM wParam, LPARAM lPara
     static const UINT menuState = RegisterWindowMessageA("KivetSecureMessenger.MenuState");
     static const UINT trayState = RegisterWindowMessageA("KivetSecureMessenger.TrayState");
     static const UINT treeImages = RegisterWindowMessageA("KivetSecureMessenger.TreeImages");
+    static const UINT scanState = RegisterWindowMessageA("KivetSecureMessenger.ScanState");
     if (msg == 0) return false;
     HIMAGELIST images = window.resources.treeImages;
     if (msg == menuState)
@@ -38,6 +58,8 @@ bool AnswerWindowQuery(MainWindow& window, UINT msg, WPARAM wParam, LPARAM lPara
         answer = TrayState(window, wParam);
     else if (msg == treeImages)
         answer = images ? ImageList_GetImageCount(images) : 0;
+    else if (msg == scanState)
+        answer = ScanState(window, wParam);
     else
         return false;
     return true;

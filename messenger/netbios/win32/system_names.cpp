@@ -3,15 +3,16 @@
 #include <windows.h>
 #include <lm.h>
 
+#include "messenger/netbios/program_names.h"
+
 namespace kivet::nbt {
 namespace {
 
-constexpr const char kDefaultWorkgroup[] = "WORKGROUP";
 constexpr int kLongestName = 15;
 
 } // namespace
 
-std::string SystemWorkgroupName()
+std::string SystemWorkgroupName(std::string_view computer)
 {
     WKSTA_INFO_100* info = nullptr;
     std::string name;
@@ -22,9 +23,8 @@ std::string SystemWorkgroupName()
         name.assign(ansi, strnlen(ansi, kLongestName));
     }
     if (info) NetApiBufferFree(info);
-    if (name.empty()) return kDefaultWorkgroup;
-    CharUpperBuffA(&name[0], static_cast<DWORD>(name.size()));
-    return name;
+    if (!name.empty()) CharUpperBuffA(&name[0], static_cast<DWORD>(name.size()));
+    return WorkgroupToRegister(name, computer);
 }
 
 } // namespace kivet::nbt

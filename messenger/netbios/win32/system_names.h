@@ -3,10 +3,12 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace kivet::nbt {
 
-// Upper-case, at most 15 characters; "WORKGROUP" when the system does not say.
-std::string SystemWorkgroupName();
+// Upper-case, at most 15 characters; "WORKGROUP" when the system does not say or names the
+// computer itself (see WorkgroupToRegister).
+std::string SystemWorkgroupName(std::string_view computer);
 
 } // namespace kivet::nbt

@@ -236,3 +236,45 @@ TEST(EngineNodeStatus, SilentNodeTimesOut)
     h.Advance(100);
     EXPECT_EQ(result, kNrcCommandTimedOut);
 }
+
+// How a call name reaches the node whose status it asks: a blank-padded computer name through
+// the computer's workstation name <00> (nobody here registers <20>), any other name as it is, a
+// dotted address without a name query at all (this node's own address answered locally).
+TEST(EngineNodeStatus, CallNamesReachTheirNode)
+{
+    struct Case {
+        const char* text;
+        uint8_t suffix;
+        bool statusAtOnce; // the node status request goes out without a name query
+        uint8_t askedSuffix;
+    } cases[] = {
+        {"PC-BOB", 0x20, false, 0x00},         {"PC-BOB", 0x03, false, 0x03},
+        {"192.168.10.2", 0x20, true, 0},       {"192.168.10.256", 0x20, false, 0x00},
+        {"192.168.10", 0x20, false, 0x00},     {"192.168.10.2.7", 0x20, false, 0x00},
+        {"192.168.10.02x", 0x20, false, 0x00},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        EngineHarness h;
+        h.engine.QueryAdapterStatus(Name(c.text, c.suffix), 0, [](uint8_t, const AdapterStatus&) {});
+        const auto sent = h.sender.Take();
+        ASSERT_EQ(sent.size(), 1u);
+        const NameServicePacket packet = sent[0].AsNameService();
+        if (c.statusAtOnce) {
+            EXPECT_EQ(sent[0].address, kPeerAddress);
+            EXPECT_EQ(packet.questions[0].type, kTypeNodeStatus);
+        } else {
+            EXPECT_EQ(sent[0].address, kBroadcast);
+            EXPECT_EQ(packet.questions[0].name, Name(c.text, c.askedSuffix));
+        }
+    }
+
+    EngineHarness h;
+    std::optional<AdapterStatus> own;
+    ASSERT_EQ(h.Register(Name("PC-07", 0x00), false), kNrcGoodReturn);
+    h.sender.Take();
+    h.engine.QueryAdapterStatus(Name("192.168.10.1", 0x20), 0, [&](uint8_t, const AdapterStatus& got) { own = got; });
+    ASSERT_TRUE(own.has_value());
+    EXPECT_EQ(own->names.size(), 1u);
+    EXPECT_TRUE(h.sender.Take().empty());
+}

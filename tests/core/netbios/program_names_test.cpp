@@ -33,3 +33,14 @@ TEST(ProgramNames, SameUserAndComputerOnceAndInvalidNamesLeftOut)
     EXPECT_EQ(Described(ProgramNames("PC-07", "A-VERY-LONG-USER-NAME", "WORK*GROUP")),
               (std::vector<std::string>{"PC-07<00>", "PC-07<03>"}));
 }
+
+// Wine reports the computer's own name as its LAN group: that is no workgroup, and registering it
+// would leave the computer without a workgroup name (its <00> group cannot join the unique one).
+TEST(ProgramNames, WorkgroupFromTheReportedLanGroup)
+{
+    EXPECT_EQ(WorkgroupToRegister("OFFICE", "PC-07"), "OFFICE");
+    EXPECT_EQ(WorkgroupToRegister("PC-07", "PC-07"), "WORKGROUP");
+    EXPECT_EQ(WorkgroupToRegister("pc-07", "PC-07"), "WORKGROUP");
+    EXPECT_EQ(WorkgroupToRegister("", "PC-07"), "WORKGROUP");
+    EXPECT_EQ(WorkgroupToRegister("PC-0", "PC-07"), "PC-0");
+}
