@@ -74,16 +74,14 @@ const char* Win32MailslotSetupHost::Text(unsigned id)
 void Win32MailslotSetupHost::RequestRelayGroupList()
 {
     RelayNames names = CurrentRelayNames(app_);
-    Win32MailslotWriter writer(names.computer);
-    RequestGroupList(writer, names.server, names.user, names.computer);
+    RequestGroupList(app_.Writer(), names.server, names.user, names.computer);
     app_.relay.minutes.OnStartup();
 }
 
 void Win32MailslotSetupHost::RequestRelayOfflineMessages()
 {
     RelayNames names = CurrentRelayNames(app_);
-    Win32MailslotWriter writer(names.computer);
-    RequestOfflineMessages(writer, names.server, names.user, names.computer);
+    RequestOfflineMessages(app_.Writer(), names.server, names.user, names.computer);
 }
 
 bool CreateProgramMailslots(Application& app, HWND mainDialog)

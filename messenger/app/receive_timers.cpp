@@ -18,11 +18,6 @@ namespace {
 constexpr UINT kPollPeriodMs = 3000;
 constexpr UINT kMinuteMs = 60000;
 
-Win32MailslotWriter Writer(ReceiveContext& context)
-{
-    return Win32MailslotWriter(context.LocalComputer());
-}
-
 // A pass is announced only when it stored something: a pass that read only duplicates says
 // nothing, and one that also passed over an ignored datagram still announces what it stored.
 bool StoredMore(const Application& app, int32_t totalBefore)
@@ -40,7 +35,7 @@ void Announce(MainWindow& window, const char* what)
 void OnPlainTimer(Application& app)
 {
     ProgramReceiveContext context(app);
-    Win32MailslotWriter writer = Writer(context);
+    MailslotWriter& writer = app.Writer();
     if (app.settings.UseServer) {
         Win32MailslotReader relay(app.mailslots.relayClient);
         ReadGroupLists(relay, app.relay.serverGroups, SystemCodec());
@@ -56,7 +51,7 @@ void OnPlainTimer(Application& app)
 void OnGroupTimer(Application& app)
 {
     ProgramReceiveContext context(app);
-    Win32MailslotWriter writer = Writer(context);
+    MailslotWriter& writer = app.Writer();
     Win32MailslotReader reader(app.mailslots.group);
     const int32_t before = app.store.Counts().total;
     PollGroup(reader, writer, SystemCodec(), context, app.store, app.receipts);
@@ -69,7 +64,7 @@ void OnGroupTimer(Application& app)
 void OnAutoReplyTimer(Application& app)
 {
     ProgramReceiveContext context(app);
-    Win32MailslotWriter writer = Writer(context);
+    MailslotWriter& writer = app.Writer();
     Win32MailslotReader reader(app.mailslots.autoReply);
     AutoReplyFields answer;
     PollAutoReply(reader, writer, SystemCodec(), context, answer);
@@ -85,10 +80,9 @@ std::vector<std::string> QuickListNames(const Application& app)
 void OnMinuteTimer(Application& app)
 {
     RelayNames names = CurrentRelayNames(app);
-    Win32MailslotWriter writer(names.computer);
     Win32MailslotReader reader(app.mailslots.relayClient);
     RunRelayMinute(app.settings.UseServer != 0, names.Identity(), app.relay.minutes, reader, app.relay.serverGroups,
-                   SystemCodec(), writer);
+                   SystemCodec(), app.Writer());
     if (app.browser) app.browser->OnScanMinute(app.scanDelay, [&app] { return QuickListNames(app); });
 }
 

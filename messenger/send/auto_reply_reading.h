@@ -12,8 +12,10 @@
 
 namespace kivet {
 
-constexpr unsigned kAutoReplyWaitSteps = 30;     // looks at the mailslot ...
-constexpr unsigned kAutoReplyWaitStepMs = 100;   // ... this far apart: three seconds in all
+// The asked computer answers from a poll every three seconds: the wait outlasts one such period
+// and the answer's way back, or a request that just missed a poll would find no answer.
+constexpr unsigned kAutoReplyWaitSteps = 50;   // looks at the mailslot ...
+constexpr unsigned kAutoReplyWaitStepMs = 100; // ... this far apart: five seconds in all
 
 struct AutoReplyReading {
     MailslotWriter& writer;

@@ -26,7 +26,7 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 NETNS = os.path.join(HERE, 'netns.sh')
 SKIP = 77
 PROGRAM_FILES = ['kivetsec.exe', 'Secure.dll', 'style.css', 'program_driver.exe', 'datagram_writer.exe',
-                 'secure_exchange_peer.exe', 'secure_soak_peer.exe']
+                 'secure_exchange_peer.exe', 'secure_soak_peer.exe', 'nbt_peer.exe']
 PROGRAM_FOLDERS = ['images', 'History']
 WINDOWS_FOLDER = 'C:\\kivet'
 
@@ -127,6 +127,16 @@ class Computer:
                                                      [str(a) for a in arguments]),
                                        stdout=out, stderr=subprocess.STDOUT, stdin=subprocess.DEVNULL,
                                        cwd=self.folder, env=self.network.env)
+        self.network.spawned.append(process)
+        return process, output
+
+    def spawn_host(self, *command):
+        """A Linux command started in this computer (in the run's folder) and left running: (process,
+        the file its output goes to)."""
+        output = os.path.join(self.network.dir, '%s.%d.out' % (self.name, time.monotonic_ns()))
+        with open(output, 'w') as out:
+            process = subprocess.Popen(self._command([str(c) for c in command]), stdout=out, stderr=subprocess.STDOUT,
+                                       stdin=subprocess.DEVNULL, cwd=self.network.dir, env=self.network.env)
         self.network.spawned.append(process)
         return process, output
 
@@ -236,6 +246,15 @@ class Computer:
                                                                      text))
         return dict(line.split(' ', 1) if ' ' in line else (line, '') for line in text.splitlines())
 
+    def send(self, names, text, *answers, timeout=120):
+        """NAMES and TEXT sent from the program's send dialog (opened unless it is open), each
+        question it asks answered in turn ("yes", "yes-tick": Yes with "Do not show this message
+        again" ticked, "no"): a SendOutcome of what it showed."""
+        code, output = self.drive('send', names, text, *answers, timeout=timeout)
+        if code not in (0, 1):
+            raise Failed('%s: program_driver send failed (%s):\n%s' % (self.name, code, output))
+        return SendOutcome(code == 0, output)
+
     def messages(self):
         """Every message the program holds, first to last: (padlock shown, header, text)."""
         code, text = self.drive('messages', timeout=300)
@@ -278,6 +297,35 @@ class Computer:
     def host(self, *command, timeout=30):
         """A Linux command in this computer (nmblookup ...): (exit code, output)."""
         return self.run(list(command), timeout=timeout, cwd=self.network.dir)
+
+
+class SendOutcome:
+    """What one send from the send dialog showed, in order: `asked` holds (kind, seconds after Send,
+    text) for each question or box ("non-secure" for the dialog asking to send without
+    encryption, "box" for a message box); `results` the results dialog's headline, `rows` its
+    "user|computer" rows and `footer` its last line (None without a results dialog); `seconds`
+    the send's length and `finished` whether it ended in time."""
+
+    def __init__(self, finished, output):
+        self.finished, self.output = finished, output
+        self.asked, self.rows = [], []
+        self.results = self.footer = self.seconds = None
+        for line in output.splitlines():
+            word, _, rest = line.partition(' ')
+            if word in ('non-secure', 'box'):
+                seconds, _, text = rest.partition(' ')
+                self.asked.append((word, float(seconds), text.replace('\\n', '\n')))
+            elif word == 'results':
+                self.results = rest.partition(' ')[2]
+            elif word == 'row':
+                self.rows.append(rest)
+            elif word == 'footer':
+                self.footer = rest
+            elif word in ('sent', 'unfinished'):
+                self.seconds = float(rest)
+
+    def __repr__(self):
+        return self.output
 
 
 class ProgramNetwork:

@@ -39,6 +39,11 @@ int ReadDetails(RunningProgram& program, const Arguments& args);
 int ExitRunningProgram(RunningProgram& program, const Arguments& args);
 int KillRunningProgram(RunningProgram& program, const Arguments& args);
 
+// Working the send dialog.
+int SendFromDialog(RunningProgram& program, const Arguments& args);
+int RefreshNames(RunningProgram& program, const Arguments& args);
+int ReadAutoReplyFromTree(RunningProgram& program, const Arguments& args);
+
 // This computer as Wine presents it, without the program.
 int PrintIdentity(const Arguments& args);
 

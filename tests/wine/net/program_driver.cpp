@@ -16,6 +16,11 @@
 //   command ID           a menu command, carried out
 //   away TEXT | back     enter Auto-Reply mode with TEXT through its dialog, or leave it
 //   details              Message details (F3): the Details window's five values, then OK
+//   send NAMES TEXT [ANSWER...]
+//                        a message sent from the send dialog, its questions answered ("yes",
+//                        "yes-tick", "no") and every box it shows read
+//   refresh              Refresh (F5) in the send dialog, until the scan has filled the tree
+//   read-auto-reply NAME Read Auto-Reply message on NAME in the send dialog's names tree
 //   exit                 Exit, answering Yes
 //   kill                 ends the program's process at once
 //
@@ -50,6 +55,9 @@ const CommandEntry kCommands[] = {
     {"away", 1, EnterAutoReplyMode},
     {"back", 0, LeaveAutoReplyMode},
     {"details", 0, ReadDetails},
+    {"send", 2, SendFromDialog},
+    {"refresh", 0, RefreshNames},
+    {"read-auto-reply", 1, ReadAutoReplyFromTree},
     {"exit", 0, ExitRunningProgram},
     {"kill", 0, KillRunningProgram},
 };

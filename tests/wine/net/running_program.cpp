@@ -14,6 +14,28 @@ namespace {
 
 constexpr int kPadlockPart = 2;
 
+struct MainSearch {
+    HWND frame;
+    HWND found;
+};
+
+// The main window among the dialogs the frame owns: the send dialog and others are owned by the
+// frame too, and may come before it in the Z order.
+BOOL CALLBACK FindMainAmongOwned(HWND window, LPARAM param)
+{
+    auto* search = reinterpret_cast<MainSearch*>(param);
+    if (GetWindow(window, GW_OWNER) != search->frame || !GetDlgItem(window, IDC_HEADER)) return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+HWND FindMainWindow()
+{
+    MainSearch search{FindFrame(), nullptr};
+    if (search.frame) EnumWindows(FindMainAmongOwned, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 UINT ScanQuery()
 {
     static const UINT query = RegisterWindowMessageA("KivetSecureMessenger.ScanState");
@@ -32,7 +54,7 @@ std::optional<TrayCounts> ParseTooltip(const std::string& tooltip)
 
 bool RunningProgram::Find(DWORD ms)
 {
-    main_ = WaitFor(FindMainDialog, ms);
+    main_ = WaitFor(FindMainWindow, ms);
     if (!main_) return false;
     GetWindowThreadProcessId(main_, &processId_);
     HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | SYNCHRONIZE, FALSE, processId_);

@@ -2,13 +2,16 @@
 // does, registers the program's names, opens local mailslots and reports what arrives in them,
 // then runs the commands given after "--" through the seams the program uses.
 //
-//   nbt_peer.exe COMPUTER USER WORKGROUP [--away] [--listen LEAF]... [--until FILE] -- COMMAND...
+//   nbt_peer.exe COMPUTER USER WORKGROUP [--away] [--listen LEAF]... [--until FILE] [--for SECONDS]
+//                -- COMMAND...
 //
 // Commands as in tests/net/peer_commands.h; received messages print "received LEAF TEXT".
-// The program runs until FILE exists (or 30 s), releases its names and exits 0.
+// The program runs until FILE exists (or 30 s, or the SECONDS given), releases its names and
+// exits 0.
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -29,6 +32,7 @@ struct Listener {
 
 struct Options {
     std::string computer, user, workgroup, untilFile;
+    DWORD lastingMs = 30000;
     bool away = false;
     std::vector<std::string> listen;
     std::vector<std::string> commands;
@@ -46,6 +50,7 @@ Options ParseOptions(int argc, char** argv)
         if (arg == "--away") options.away = true;
         if (arg == "--listen" && i + 1 < argc) options.listen.push_back(argv[++i]);
         if (arg == "--until" && i + 1 < argc) options.untilFile = argv[++i];
+        if (arg == "--for" && i + 1 < argc) options.lastingMs = std::strtoul(argv[++i], nullptr, 10) * 1000;
     }
     for (++i; i < argc; ++i)
         options.commands.push_back(argv[i]);
@@ -104,10 +109,11 @@ int main(int argc, char** argv)
         DrainListeners(listeners);
         peer::RunCommand(seams, peer::SplitCommand(command));
     }
-    const DWORD deadline = GetTickCount() + 30000;
+    const DWORD deadline = GetTickCount() + options.lastingMs;
     while (GetTickCount() < deadline) {
         DrainListeners(listeners);
-        if (!options.untilFile.empty() && GetFileAttributesA(options.untilFile.c_str()) != INVALID_FILE_ATTRIBUTES) break;
+        if (!options.untilFile.empty() && GetFileAttributesA(options.untilFile.c_str()) != INVALID_FILE_ATTRIBUTES)
+            break;
         Sleep(20);
     }
     DrainListeners(listeners);
