@@ -3,7 +3,8 @@
 CAROL-PC (users alice, bob, carol; all three in the Network Group @TEAM): a message to B's
 computer arrives enciphered and a second one runs an exchange of its own; "BOB-PC,CAROL-PC"
 reaches both with one results dialog and no question; a message to @TEAM is stored by B and C,
-whose receipts fill A's results dialog; with C in Auto-Reply mode, A's Refresh shows C in that
+whose receipts fill A's results dialog; 650 characters to the workgroup go in pieces and arrive
+whole at B and C; with C in Auto-Reply mode, A's Refresh shows C in that
 mode and Read Auto-Reply message on C in the names tree shows C's text.
 
   program_send_dialog_test.py --bin BUILD/win/bin
@@ -75,6 +76,27 @@ def to_the_group(alice, bob, carol):
           'both store it as a message to the group', (bob.messages(), carol.messages()))
 
 
+def long_text(length):
+    """Numbered words, `length` characters, ending in "Z": a lost or reordered piece shows."""
+    words, n = [], 0
+    while len(' '.join(words)) < length:
+        n += 1
+        words.append('w%d' % n)
+    return ' '.join(words)[:length - 1] + 'Z'
+
+
+def to_the_workgroup_in_pieces(alice, bob, carol):
+    text = long_text(650)
+    sent = alice.send('WORKGROUP', text)
+    check(sent.finished and [kind for kind, _, _ in sent.asked] == ['box'] and
+          sent.asked[0][2].startswith('The message to domain ') and sent.results is None,
+          'the workgroup send ends with the domain message only', sent)
+    check(bob.wait_for_messages(5) and carol.wait_for_messages(3), 'B and C count the workgroup message')
+    check(bob.messages()[4] == (False, 'Message from Alice to Workgroup', text) and
+          carol.messages()[2] == (False, 'Message from Alice to Workgroup', text),
+          'both show all 650 characters as one plain message', (bob.messages()[4:], carol.messages()[2:]))
+
+
 def auto_reply_read_from_the_tree(alice, carol):
     check(carol.value('away', 'Back on Monday', word='tray').endswith('(Auto-Reply mode)'),
           'C enters Auto-Reply mode')
@@ -95,6 +117,7 @@ def body(network):
     to_one_computer(alice, bob)
     to_two_computers(alice, bob, carol)
     to_the_group(alice, bob, carol)
+    to_the_workgroup_in_pieces(alice, bob, carol)
     auto_reply_read_from_the_tree(alice, carol)
 
 
