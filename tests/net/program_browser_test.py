@@ -9,10 +9,9 @@ how long A's first scan of this network took.
 
 Exits 0 when every check passes, 1 on a failure, 77 (skipped) without root, Wine, Xvfb or
 nmblookup."""
-import argparse
 import sys
 
-from program_network import Failed, check, run_test
+from program_network import Failed, check, test_main
 
 COMPUTERS = {'ALICE-PC': 'alice', 'BOB-PC': 'bob', 'CAROL-PC': 'carol'}
 QUIET = {'AutoScan': 0, 'MovetoTrayAtStartup': 0}
@@ -88,12 +87,5 @@ def body(network):
     workgroup_messages_ignored(alice, bob)
 
 
-def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument('--bin', required=True, help="the Windows tree's bin folder")
-    args = parser.parse_args()
-    return run_test(args.bin, COMPUTERS, body)
-
-
 if __name__ == '__main__':
-    sys.exit(main())
+    sys.exit(test_main(COMPUTERS, body))

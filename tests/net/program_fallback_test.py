@@ -12,12 +12,11 @@
 
 Exits 0 when every check passes, 1 on a failure, 77 (skipped) without root, Wine, Xvfb or
 nmblookup."""
-import argparse
 import os
 import sys
 import time
 
-from program_network import check, run_test
+from program_network import check, test_main
 
 COMPUTERS = {'ALICE-PC': 'alice', 'BOB-PC': 'bob'}
 QUIET = {'GENERAL': {'AutoScan': 0, 'MovetoTrayAtStartup': 0}}
@@ -128,12 +127,5 @@ def body(network):
     asked_again_after_restart(alice, peer_output)
 
 
-def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument('--bin', required=True, help="the Windows tree's bin folder")
-    args = parser.parse_args()
-    return run_test(args.bin, COMPUTERS, body)
-
-
 if __name__ == '__main__':
-    sys.exit(main())
+    sys.exit(test_main(COMPUTERS, body))

@@ -9,12 +9,11 @@ exchange messages both ways with "kivetsec.exe /s".
 
 Exits 0 when every check passes, 1 on a failure, 77 (skipped) without root, Wine, Xvfb or
 nmblookup."""
-import argparse
 import re
 import sys
 import time
 
-from program_network import check, run_test
+from program_network import check, long_text, test_main
 
 COMPUTERS = {'ALICE-PC': 'alice', 'BOB-PC': 'bob'}
 SETTINGS = {'GENERAL': {'AutoScan': 0, 'MovetoTrayAtStartup': 0}}
@@ -66,15 +65,6 @@ def node_status_follows_auto_reply_mode(alice, bob):
           'AUTOANSWERMODE<11> gone once A is back, its other names kept', status)
 
 
-def long_text(length):
-    """Words and blanks, `length` characters, ending in "Z" (a cut text would not)."""
-    text, n = '', 0
-    while len(text) < length:
-        n += 1
-        text += 'word%d ' % n
-    return text[:length - 1] + 'Z'
-
-
 def datagrams_from_b(alice, bob):
     sent = [('ALICE', 'ALICE', 'to the user'), ('WORKGROUP', 'WORKGROUP', 'to the workgroup'),
             ('*', 'ALICE', 'to the primary domain'), ('ALICE-PC', 'ALICE-PC', long_text(650))]
@@ -115,12 +105,5 @@ def body(network):
     send_mode_both_ways(alice, bob)
 
 
-def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument('--bin', required=True, help="the Windows tree's bin folder")
-    args = parser.parse_args()
-    return run_test(args.bin, COMPUTERS, body)
-
-
 if __name__ == '__main__':
-    sys.exit(main())
+    sys.exit(test_main(COMPUTERS, body))

@@ -15,6 +15,7 @@ itself. program_driver.exe works the program running on a computer, one command 
 
 Every call is bounded by a time-out; close() ends every program, wineserver, namespace and the
 Xvfb it started."""
+import argparse
 import os
 import re
 import shutil
@@ -386,6 +387,23 @@ class ProgramNetwork:
         if self.display:
             self.display.close()
         shutil.rmtree(self.dir, ignore_errors=True)
+
+
+def long_text(length):
+    """Numbered words and blanks, `length` characters, ending in "Z": a text cut short or a piece
+    lost or reordered on the way shows."""
+    text, n = '', 0
+    while len(text) < length:
+        n += 1
+        text += 'word%d ' % n
+    return text[:length - 1] + 'Z'
+
+
+def test_main(computers, body):
+    """The command line of every test of these computers: --bin BUILD/win/bin, then run_test."""
+    parser = argparse.ArgumentParser()
+    parser.add_argument('--bin', required=True, help="the Windows tree's bin folder")
+    return run_test(parser.parse_args().bin, computers, body)
 
 
 def run_test(bin_dir, computers, body):

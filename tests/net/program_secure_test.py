@@ -9,10 +9,9 @@ stores nothing from C.
 
 Exits 0 when every check passes, 1 on a failure, 77 (skipped) without root, Wine, Xvfb or
 nmblookup."""
-import argparse
 import sys
 
-from program_network import check, run_test
+from program_network import check, test_main
 
 COMPUTERS = {'ALICE-PC': 'alice', 'BOB-PC': 'bob', 'CAROL-PC': 'carol'}
 SENT = 0 # the secure sender's result for a message sent enciphered
@@ -60,12 +59,5 @@ def body(network):
           "B holds A's three messages, with the padlock, and nothing from C on its Ignore List", shown)
 
 
-def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument('--bin', required=True, help="the Windows tree's bin folder")
-    args = parser.parse_args()
-    return run_test(args.bin, COMPUTERS, body)
-
-
 if __name__ == '__main__':
-    sys.exit(main())
+    sys.exit(test_main(COMPUTERS, body))

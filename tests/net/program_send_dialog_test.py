@@ -11,10 +11,9 @@ mode and Read Auto-Reply message on C in the names tree shows C's text.
 
 Exits 0 when every check passes, 1 on a failure, 77 (skipped) without root, Wine, Xvfb or
 nmblookup."""
-import argparse
 import sys
 
-from program_network import check, run_test
+from program_network import check, long_text, test_main
 
 COMPUTERS = {'ALICE-PC': 'alice', 'BOB-PC': 'bob', 'CAROL-PC': 'carol'}
 QUIET = {'GENERAL': {'AutoScan': 0, 'MovetoTrayAtStartup': 0}}
@@ -76,15 +75,6 @@ def to_the_group(alice, bob, carol):
           'both store it as a message to the group', (bob.messages(), carol.messages()))
 
 
-def long_text(length):
-    """Numbered words, `length` characters, ending in "Z": a lost or reordered piece shows."""
-    words, n = [], 0
-    while len(' '.join(words)) < length:
-        n += 1
-        words.append('w%d' % n)
-    return ' '.join(words)[:length - 1] + 'Z'
-
-
 def to_the_workgroup_in_pieces(alice, bob, carol):
     text = long_text(650)
     sent = alice.send('WORKGROUP', text)
@@ -121,12 +111,5 @@ def body(network):
     auto_reply_read_from_the_tree(alice, carol)
 
 
-def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument('--bin', required=True, help="the Windows tree's bin folder")
-    args = parser.parse_args()
-    return run_test(args.bin, COMPUTERS, body)
-
-
 if __name__ == '__main__':
-    sys.exit(main())
+    sys.exit(test_main(COMPUTERS, body))

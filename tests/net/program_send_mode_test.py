@@ -8,21 +8,12 @@ carries 254), and one to a computer the host resolver on A does not know. Each s
 
 Exits 0 when every check passes, 1 on a failure, 77 (skipped) without root, Wine, Xvfb or
 nmblookup."""
-import argparse
 import sys
 
-from program_network import check, run_test
+from program_network import check, long_text, test_main
 
 COMPUTERS = {'ALICE-PC': 'alice', 'BOB-PC': 'bob', 'CAROL-PC': 'carol'}
 QUIET = {'GENERAL': {'AutoScan': 0, 'MovetoTrayAtStartup': 0}}
-
-
-def long_text(length):
-    text, n = '', 0
-    while len(text) < length:
-        n += 1
-        text += 'word%d ' % n
-    return text[:length - 1] + 'Z'
 
 
 def send(alice, names, text):
@@ -66,12 +57,5 @@ def body(network):
           texts(carol))
 
 
-def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument('--bin', required=True, help="the Windows tree's bin folder")
-    args = parser.parse_args()
-    return run_test(args.bin, COMPUTERS, body)
-
-
 if __name__ == '__main__':
-    sys.exit(main())
+    sys.exit(test_main(COMPUTERS, body))
