@@ -320,17 +320,22 @@ ICONS = [
 ]
 
 
-def main():
+def write_icons(icons):
+    """Writes each (number, draw) as messenger/resources/icons/icon_<number>.ico, 16x16 and 32x32."""
     root = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
     out_dir = os.path.join(root, "messenger", "resources", "icons")
     os.makedirs(out_dir, exist_ok=True)
-    for number, draw in ICONS:
+    for number, draw in icons:
         data = ico_bytes([draw(1), draw(2)])
         path = os.path.join(out_dir, "icon_%d.ico" % number)
         with open(path, "wb") as f:
             f.write(data)
         sys.stdout.write("wrote %s (%d bytes)\n" % (path, len(data)))
     return 0
+
+
+def main():
+    return write_icons(ICONS)
 
 
 if __name__ == "__main__":

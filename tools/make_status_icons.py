@@ -20,7 +20,7 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from make_icons import Canvas, ico_bytes  # noqa: E402
+from make_icons import Canvas, write_icons  # noqa: E402
 from pixel_art import (Arc, Ellipse, Line, Rect, RoundRect, Union,  # noqa: E402
                        radial, rgb, shade)
 
@@ -106,16 +106,7 @@ ICONS = [
 
 
 def main():
-    root = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
-    out_dir = os.path.join(root, "messenger", "resources", "icons")
-    os.makedirs(out_dir, exist_ok=True)
-    for number, draw in ICONS:
-        data = ico_bytes([draw(1), draw(2)])
-        path = os.path.join(out_dir, "icon_%d.ico" % number)
-        with open(path, "wb") as f:
-            f.write(data)
-        sys.stdout.write("wrote %s (%d bytes)\n" % (path, len(data)))
-    return 0
+    return write_icons(ICONS)
 
 
 if __name__ == "__main__":
