@@ -178,8 +178,8 @@ protected:
     }
     std::string NextCall()
     {
-        wine::WaitUntil([&] { return !wine::ReadFile(calls).empty(); }, 10000);
-        std::string line = wine::ReadFile(calls);
+        wine::WaitUntil([&] { return !wine::ReadTextFile(calls).empty(); }, 10000);
+        std::string line = wine::ReadTextFile(calls);
         DeleteFileA(calls.c_str());
         return line.substr(0, line.find('\n'));
     }

@@ -4,9 +4,7 @@
 #include <shlwapi.h>
 
 #include <atomic>
-#include <fstream>
 #include <mutex>
-#include <sstream>
 #include <thread>
 
 namespace kivet::wine {
@@ -79,26 +77,6 @@ bool CopyInto(const std::string& from, const std::string& folder, const std::str
     return CopyFileA(from.c_str(), (folder + asName).c_str(), FALSE) != FALSE;
 }
 
-HWND WaitForWindow(const std::function<HWND()>& find, DWORD ms)
-{
-    DWORD start = GetTickCount();
-    for (;;) {
-        if (HWND window = find()) return window;
-        if (GetTickCount() - start > ms) return nullptr;
-        Sleep(50);
-    }
-}
-
-bool WaitUntil(const std::function<bool()>& done, DWORD ms)
-{
-    DWORD start = GetTickCount();
-    for (;;) {
-        if (done()) return true;
-        if (GetTickCount() - start > ms) return false;
-        Sleep(50);
-    }
-}
-
 HostProcess::~HostProcess()
 {
     if (info_.hProcess && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT) {
@@ -145,11 +123,6 @@ std::string StaticTexts(HWND dialog)
     return all;
 }
 
-void PressButton(HWND dialog, int id)
-{
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
-}
-
 RemoteMemory::RemoteMemory(HANDLE process, std::size_t size)
     : process_(process), address_(VirtualAllocEx(process, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE))
 {
@@ -172,11 +145,6 @@ bool RemoteMemory::Read(void* data, std::size_t size, std::size_t offset)
     SIZE_T done = 0;
     return address_ && ReadProcessMemory(process_, static_cast<char*>(address_) + offset, data, size, &done) &&
            done == size;
-}
-
-void ResetProgramRegistry()
-{
-    SHDeleteKeyA(HKEY_CURRENT_USER, "Software\\Ostrel");
 }
 
 std::string ProgramValue(const std::string& subkey, const std::string& name)
@@ -220,14 +188,6 @@ std::string IniPathIn(const std::string& folder)
     DWORD size = sizeof name;
     GetUserNameA(name, &size);
     return folder + (name[0] ? std::string(name) + ".ini" : std::string("kivetsec.ini"));
-}
-
-std::string ReadFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
 }
 
 struct BoxAnswerer::State {

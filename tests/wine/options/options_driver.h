@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include "tests/wine/driver/kivet_driver.h" // waiting, pressing, files and the registry reset
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -16,10 +18,6 @@ std::string BinFolder();
 // A fresh, empty folder under %TEMP%.
 std::string FreshFolder(const std::string& name);
 bool CopyInto(const std::string& from, const std::string& folder, const std::string& asName);
-
-// Polls every 50 ms until `find` gives a window or `done` holds, or the time runs out.
-HWND WaitForWindow(const std::function<HWND()>& find, DWORD ms = 15000);
-bool WaitUntil(const std::function<bool()>& done, DWORD ms = 15000);
 
 class HostProcess {
 public:
@@ -41,8 +39,6 @@ HWND FindDialog(DWORD processId, const std::string& caption);
 std::string WindowText(HWND window);
 // The texts of a dialog's static controls, joined by newlines (a message box's text).
 std::string StaticTexts(HWND dialog);
-// Sends a button's click to a dialog as its command.
-void PressButton(HWND dialog, int id);
 
 // Memory placed in another process, for control messages that carry pointers.
 class RemoteMemory {
@@ -61,12 +57,10 @@ private:
 };
 
 // The program's registry key and the INI and history names of this user.
-void ResetProgramRegistry();
 std::string ProgramValue(const std::string& subkey, const std::string& name); // "<missing>" when absent
 std::vector<std::string> ProgramValueNames(const std::string& subkey);
 std::string IniValue(const std::string& iniPath, const char* section, const char* key); // "<missing>"
 std::string IniPathIn(const std::string& folder);
-std::string ReadFile(const std::string& path);
 
 // Answers the boxes a call of this process shows: a thread that watches for dialogs of this
 // process with one of the captions, records "caption|text" and presses OK.

@@ -35,7 +35,7 @@ protected:
     void Open(const std::string& command = "")
     {
         ASSERT_TRUE(host.Start(folder, "options_host.exe", command));
-        sheet = WaitForWindow([&] { return FindDialog(host.Id(), "Options"); });
+        sheet = WaitFor([&] { return FindDialog(host.Id(), "Options"); });
         ASSERT_NE(sheet, nullptr) << "the sheet did not open";
     }
     void CloseWith(int button)
@@ -58,7 +58,7 @@ protected:
 
     HWND WaitForDialog(const std::string& caption)
     {
-        return WaitForWindow([&] { return FindDialog(host.Id(), caption); });
+        return WaitFor([&] { return FindDialog(host.Id(), caption); });
     }
     // Types a name into the "Add to list" dialog and confirms it.
     void AnswerAddToList(const std::string& name)
@@ -92,12 +92,12 @@ protected:
             keys[kIniKeys[i].key] = Ini(kIniKeys[i].section, kIniKeys[i].key);
         return keys;
     }
-    std::string Result() { return ReadFile(folder + "options_result.txt"); }
+    std::string Result() { return ReadTextFile(folder + "options_result.txt"); }
     std::string LastCall(const std::string& program)
     {
         std::string calls = folder + program + "_calls.txt";
-        WaitUntil([&] { return !ReadFile(calls).empty(); }, 10000);
-        std::string all = ReadFile(calls);
+        WaitUntil([&] { return !ReadTextFile(calls).empty(); }, 10000);
+        std::string all = ReadTextFile(calls);
         DeleteFileA(calls.c_str());
         return all.substr(0, all.find('\n'));
     }
@@ -360,13 +360,13 @@ TEST_F(OptionsSheet, ClearCurrentHistoryAsksFirst)
     EXPECT_EQ(StaticTexts(box), question);
     PressButton(box, IDNO);
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }));
-    EXPECT_EQ(ReadFile(folder + "history_cleared.txt"), "");
+    EXPECT_EQ(ReadTextFile(folder + "history_cleared.txt"), "");
 
     ClickLater(IDC_OPT_CLEAR_HISTORY);
     box = WaitForDialog("Kivet Secure Messenger");
     ASSERT_NE(box, nullptr);
     PressButton(box, IDYES);
-    ASSERT_TRUE(WaitUntil([&] { return ReadFile(folder + "history_cleared.txt") == "cleared\n"; }));
+    ASSERT_TRUE(WaitUntil([&] { return ReadTextFile(folder + "history_cleared.txt") == "cleared\n"; }));
 
     Click(IDC_OPT_LOG_HISTORY); // off, at once
     EXPECT_FALSE(Enabled(IDC_OPT_CLEAR_HISTORY));
