@@ -16,14 +16,6 @@ const char kQuestion[] = "Kivet Secure Messenger has detected Windows NT Messeng
 const char kTaken[] = "Cannot create the mailbox for storing messages.\nProbably, another instant messenger already "
                       "uses it.";
 
-std::string ThisFolder()
-{
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, sizeof path);
-    std::string p = path;
-    return p.substr(0, p.rfind('\\') + 1);
-}
-
 // Makes the system report Windows XP to kivetsec.exe, the family where the service exists.
 void PretendWindowsXp()
 {
@@ -74,7 +66,7 @@ protected:
 
     void StartFakeService()
     {
-        std::string binary = "\"" + ThisFolder() + "fake_messenger_service.exe\"";
+        std::string binary = "\"" + BinFolder() + "fake_messenger_service.exe\"";
         service = CreateServiceA(manager, "Messenger", "Messenger", SERVICE_ALL_ACCESS, SERVICE_WIN32_OWN_PROCESS,
                                  SERVICE_DEMAND_START, SERVICE_ERROR_IGNORE, binary.c_str(), nullptr, nullptr, nullptr,
                                  nullptr, nullptr);

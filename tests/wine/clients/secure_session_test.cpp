@@ -15,39 +15,14 @@
 #include "messenger/store/message_store.h"
 #include "secure/tcp_channel.h"
 #include "tests/wine/clients/wine_secure_host.h"
+#include "tests/wine/driver/kivet_driver.h"
 
 namespace kivet::wine {
 namespace {
 
-std::string ThisFolder()
-{
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, sizeof path);
-    std::string p = path;
-    return p.substr(0, p.rfind('\\') + 1);
-}
-
-int RunAndWait(const std::string& commandLine, DWORD ms = 60000)
-{
-    std::string line = commandLine;
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info{};
-    if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, ThisFolder().c_str(), &startup, &info))
-        return -1;
-    DWORD code = static_cast<DWORD>(-1);
-    if (WaitForSingleObject(info.hProcess, ms) == WAIT_OBJECT_0)
-        GetExitCodeProcess(info.hProcess, &code);
-    else
-        TerminateProcess(info.hProcess, 1);
-    CloseHandle(info.hProcess);
-    CloseHandle(info.hThread);
-    return static_cast<int>(code);
-}
-
 bool RegisterSecure(bool on)
 {
-    return RunAndWait(std::string("regsvr32 /s ") + (on ? "" : "/u ") + "\"" + ThisFolder() + "Secure.dll\"") == 0;
+    return RunAndWait(std::string("regsvr32 /s ") + (on ? "" : "/u ") + "\"" + BinFolder() + "Secure.dll\"") == 0;
 }
 
 // Sends a message record from a computer that agreed no key, as any peer could; false while the

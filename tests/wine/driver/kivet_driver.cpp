@@ -10,14 +10,6 @@ namespace {
 
 const char kClassName[] = "Kivet Secure Messenger";
 
-std::string ThisFolder()
-{
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, sizeof path);
-    std::string p = path;
-    return p.substr(0, p.rfind('\\') + 1);
-}
-
 struct FindBox {
     DWORD processId;
     const std::string* caption;
@@ -85,23 +77,37 @@ void DeleteTree(HKEY root, const char* key)
 // regsvr32 for the component in the folder; false when it failed or did not end within a minute.
 bool RegisterComponent(const std::string& folder, const std::string& file)
 {
-    std::string line = "regsvr32 /s \"" + folder + "\\" + file + "\"";
+    return RunAndWait("regsvr32 /s \"" + folder + "\\" + file + "\"", folder) == 0;
+}
+
+} // namespace
+
+std::string BinFolder()
+{
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, sizeof path);
+    std::string p = path;
+    return p.substr(0, p.rfind('\\') + 1);
+}
+
+int RunAndWait(const std::string& commandLine, const std::string& folder, DWORD ms)
+{
+    std::string line = commandLine;
+    std::string where = folder.empty() ? BinFolder() : folder;
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
-    if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup, &info))
-        return false;
-    DWORD code = 1;
-    if (WaitForSingleObject(info.hProcess, 60000) == WAIT_OBJECT_0)
+    if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, where.c_str(), &startup, &info))
+        return -1;
+    DWORD code = static_cast<DWORD>(-1);
+    if (WaitForSingleObject(info.hProcess, ms) == WAIT_OBJECT_0)
         GetExitCodeProcess(info.hProcess, &code);
     else
         TerminateProcess(info.hProcess, 1);
     CloseHandle(info.hProcess);
     CloseHandle(info.hThread);
-    return code == 0;
+    return static_cast<int>(code);
 }
-
-} // namespace
 
 std::string MakeProgramFolder(const std::string& name)
 {
@@ -120,8 +126,8 @@ std::string MakeProgramFolder(const std::string& name)
         } while (FindNextFileA(find, &data));
         FindClose(find);
     }
-    CopyFileA((ThisFolder() + "kivetsec.exe").c_str(), (folder + "\\kivetsec.exe").c_str(), FALSE);
-    CopyFileA((ThisFolder() + "Secure.dll").c_str(), (folder + "\\Secure.dll").c_str(), FALSE);
+    CopyFileA((BinFolder() + "kivetsec.exe").c_str(), (folder + "\\kivetsec.exe").c_str(), FALSE);
+    CopyFileA((BinFolder() + "Secure.dll").c_str(), (folder + "\\Secure.dll").c_str(), FALSE);
     RegisterComponent(folder, "Secure.dll");
     return folder;
 }

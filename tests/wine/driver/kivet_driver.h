@@ -10,6 +10,12 @@
 
 namespace kivet::wine {
 
+// The folder of this test program, with its trailing backslash.
+std::string BinFolder();
+// Runs a command line in `folder` (this program's folder when empty) and returns its exit code,
+// or -1 when it could not start or did not end within `ms`.
+int RunAndWait(const std::string& commandLine, const std::string& folder = "", DWORD ms = 60000);
+
 // A fresh folder under %TEMP% holding copies of kivetsec.exe and Secure.dll (taken from this
 // test's folder), with that Secure.dll registered: the program does not start without it.
 std::string MakeProgramFolder(const std::string& name);

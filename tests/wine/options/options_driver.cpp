@@ -47,14 +47,6 @@ BOOL CALLBACK CollectStatic(HWND child, LPARAM param)
 
 } // namespace
 
-std::string BinFolder()
-{
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, sizeof path);
-    std::string folder(path);
-    return folder.substr(0, folder.find_last_of('\\') + 1);
-}
-
 std::string FreshFolder(const std::string& name)
 {
     char temp[MAX_PATH] = {};

@@ -13,8 +13,6 @@
 
 namespace kivet::wine {
 
-// The folder of this test program, with its trailing backslash.
-std::string BinFolder();
 // A fresh, empty folder under %TEMP%.
 std::string FreshFolder(const std::string& name);
 bool CopyInto(const std::string& from, const std::string& folder, const std::string& asName);

@@ -10,35 +10,12 @@
 #include <vector>
 
 #include "secure/kivet_secure_idl.h"
+#include "tests/wine/driver/kivet_driver.h"
 
 namespace {
 
-std::string ThisFolder()
-{
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, sizeof path);
-    std::string p = path;
-    return p.substr(0, p.rfind('\\') + 1);
-}
-
-// Runs a program of this folder (or the system) and returns its exit code, -1 when it did not end.
-int RunAndWait(const std::string& commandLine, DWORD ms = 60000)
-{
-    std::string line = commandLine;
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info{};
-    if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, ThisFolder().c_str(), &startup, &info))
-        return -1;
-    DWORD code = static_cast<DWORD>(-1);
-    if (WaitForSingleObject(info.hProcess, ms) == WAIT_OBJECT_0)
-        GetExitCodeProcess(info.hProcess, &code);
-    else
-        TerminateProcess(info.hProcess, 1);
-    CloseHandle(info.hProcess);
-    CloseHandle(info.hThread);
-    return static_cast<int>(code);
-}
+using kivet::wine::BinFolder;
+using kivet::wine::RunAndWait;
 
 bool ClassesKeyExists(const std::string& key)
 {
@@ -66,7 +43,7 @@ protected:
     static void SetUpTestSuite()
     {
         CoInitializeEx(nullptr, COINIT_MULTITHREADED);
-        registered = RunAndWait("regsvr32 /s \"" + ThisFolder() + "Secure.dll\"") == 0;
+        registered = RunAndWait("regsvr32 /s \"" + BinFolder() + "Secure.dll\"") == 0;
     }
     static void TearDownTestSuite() { CoUninitialize(); }
 
@@ -245,9 +222,9 @@ TEST_F(SecureComponent, RecordTravelsFromTheRequestSlotToAnotherProcessServerSlo
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION peer{};
-    std::string line = "\"" + ThisFolder() + "secure_peer.exe\"";
+    std::string line = "\"" + BinFolder() + "secure_peer.exe\"";
     ASSERT_TRUE(
-        CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, ThisFolder().c_str(), &startup, &peer));
+        CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, BinFolder().c_str(), &startup, &peer));
     std::vector<LONG> record(5348 / 4);
     unsigned char* bytes = reinterpret_cast<unsigned char*>(record.data());
     for (int i = 0; i < 5348; ++i)
@@ -273,7 +250,7 @@ TEST_F(SecureComponent, RecordTravelsFromTheRequestSlotToAnotherProcessServerSlo
 
 TEST(SecureRegistration, UnregisterRemovesWhatRegisterWrote)
 {
-    std::string dll = "\"" + ThisFolder() + "Secure.dll\"";
+    std::string dll = "\"" + BinFolder() + "Secure.dll\"";
     ASSERT_EQ(RunAndWait("regsvr32 /s " + dll), 0);
     ASSERT_EQ(RunAndWait("regsvr32 /u /s " + dll), 0);
     EXPECT_FALSE(ClassesKeyExists(kClsidKey));
