@@ -10,6 +10,8 @@
 #include "messenger/browser/win32/win32_local_system.h"
 #include "messenger/browser/win32/win32_network_provider.h"
 #include "messenger/netbios/win32/netbios_choice.h"
+#include "messenger/netbios/wins_server_setting.h"
+#include "messenger/runtime/registry_settings.h"
 #include "messenger/runtime/action_log.h"
 #include "messenger/resources/resource.h"
 #include "messenger/runtime/command_line.h"
@@ -103,6 +105,27 @@ bool Win32StartupHost::SendToRunningInstance(unsigned message, unsigned wParam)
 // look-ups.
 namespace {
 
+// Generous for a dotted address, so that a longer value is refused whole instead of being cut
+// into one that parses.
+constexpr std::size_t kWinsServerBytes = 64;
+
+// Our NetBIOS's settings: the WINS server from the program's registry key when one is set there
+// (the action log says which, or why a value was not used).
+nbt::OwnNetBiosSettings OwnNetBiosSettingsFrom(RegistryStore& registry)
+{
+    nbt::OwnNetBiosSettings settings;
+    std::string text;
+    if (!registry.GetString(RegRoot::CurrentUser, kProgramKey, nbt::kWinsServerValue, kWinsServerBytes, text))
+        return settings;
+    if (const std::optional<uint32_t> server = nbt::ParseWinsServer(text)) {
+        settings.winsServer = *server;
+        WriteAction("NetBIOS over TCP/IP asks the WINS server " + text + " first");
+    } else {
+        WriteAction("NetBIOS over TCP/IP: the WINS server value is not an IPv4 address; broadcast only");
+    }
+    return settings;
+}
+
 // The browser's NetBIOS and network provider: ours while it runs, else the system's.
 void UseOwnNetBiosWhereChosen(Application& app, BrowserSeams& seams)
 {
@@ -110,7 +133,7 @@ void UseOwnNetBiosWhereChosen(Application& app, BrowserSeams& seams)
     WriteAction(nbt::NetBiosChoiceText(choice));
     if (choice == nbt::NetBiosChoice::System) return;
     auto own = std::make_unique<nbt::OwnNetBios>();
-    const nbt::OwnNetBiosStart result = own->Start();
+    const nbt::OwnNetBiosStart result = own->Start(OwnNetBiosSettingsFrom(app.registry));
     WriteAction(nbt::DescribeStart(result, *own));
     if (result != nbt::OwnNetBiosStart::Started) return; // messages still reach this computer
     // The service lives in the application; the browser only borrows its seams.

@@ -167,8 +167,12 @@ class Computer:
 
     def add_to_list(self, subkey, name):
         """A name in one of the personal lists in the registry (IgnoreList, QuickList ...)."""
-        key = 'HKCU\\Software\\Ostrel\\Kivet Secure Messenger\\' + subkey
-        code, text = self.run(['wine', 'reg', 'add', key, '/v', name, '/t', 'REG_SZ', '/d', '', '/f'], timeout=60)
+        self.set_registry_string(subkey, name, '')
+
+    def set_registry_string(self, subkey, name, data):
+        """A string value under the program's registry key ('' for the key itself)."""
+        key = 'HKCU\\Software\\Ostrel\\Kivet Secure Messenger' + ('\\' + subkey if subkey else '')
+        code, text = self.run(['wine', 'reg', 'add', key, '/v', name, '/t', 'REG_SZ', '/d', data, '/f'], timeout=60)
         if code != 0:
             raise Failed('%s: reg add %s %s failed: %s' % (self.name, subkey, name, text))
 
